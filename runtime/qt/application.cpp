@@ -1,0 +1,55 @@
+#include "runtime/qt/application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+
+#include "runtime/qt/fonts.h"
+
+namespace gavrento::qt {
+
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Each button's click reaches the window's handler through the one dispatch point.
+void BindClicks(const LoadedWindow& loaded) {
+  for (const ControlRecord& control : loaded.window->Record().controls) {
+    if (control.kind != ControlKind::kCommandButton) continue;
+    if (!loaded.form->HasClickHandler(control.name)) continue;
+    auto* button =
+        loaded.window->findChild<QAbstractButton*>(Utf8(control.name), Qt::FindDirectChildrenOnly);
+    Form* form = loaded.form.get();
+    Services* services = loaded.services.get();
+    const std::string_view name = control.name;
+    QObject::connect(button, &QAbstractButton::clicked, loaded.window.get(),
+                     [form, services, name] { DispatchClick(*form, name, *services); });
+  }
+}
+
+}  // namespace
+
+LoadedWindow LoadStartupWindow(const ProjectDescriptor& project) {
+  LoadedWindow loaded;
+  loaded.window = std::make_unique<FormWindow>(*project.startup.record);
+  loaded.services = std::make_unique<QtServices>(*loaded.window, Utf8(project.name));
+  loaded.form = project.startup.create(*loaded.services);
+  BindClicks(loaded);
+  if (QWidget* first = loaded.window->FirstInTabOrder()) first->setFocus();
+  return loaded;
+}
+
+int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(Utf8(project.name));
+  QApplication::setApplicationVersion(Utf8(project.version));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/gavrento.png")));
+  RegisterFontStandIns();
+  const LoadedWindow loaded = LoadStartupWindow(project);
+  loaded.window->show();
+  return QApplication::exec();
+}
+
+}  // namespace gavrento::qt

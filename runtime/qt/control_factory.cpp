@@ -1,0 +1,86 @@
+#include "runtime/qt/control_factory.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "runtime/qt/command_button.h"
+#include "runtime/qt/fonts.h"
+#include "runtime/qt/system_colours.h"
+#include "runtime/qt/units.h"
+
+namespace gavrento::qt {
+
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment HorizontalAlignment(Alignment align) {
+  switch (align) {
+    case Alignment::kRight:
+      return Qt::AlignRight;
+    case Alignment::kCentre:
+      return Qt::AlignHCenter;
+    case Alignment::kLeft:
+    case Alignment::kDefault:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// Opaque, not auto-sized, no border, text from the top, wrapped at blanks and cut at the
+// bottom edge; captions are shown as plain text, never as markup or mnemonics.
+QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(Utf8(record.caption));
+  label->setWordWrap(true);
+  label->setAlignment(HorizontalAlignment(record.align) | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(RoleForSystemColour(kButtonFaceColour));
+  if (const QPalette::ColorRole role = RoleForSystemColour(record.colour);
+      role != QPalette::NoRole) {
+    label->setForegroundRole(role);
+  }
+  return label;
+}
+
+QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setAlignment(HorizontalAlignment(record.align) | Qt::AlignVCenter);
+  box->setFocusPolicy(Qt::StrongFocus);
+  box->setAccessibleName(Utf8(record.accessible_name));
+  return box;
+}
+
+QWidget* CreateButton(const ControlRecord& record, QWidget* parent) {
+  auto* button = new CommandButton(parent);
+  button->setText(Utf8(record.caption));
+  return button;
+}
+
+QWidget* CreateWidget(const ControlRecord& record, QWidget* parent) {
+  switch (record.kind) {
+    case ControlKind::kTextBox:
+      return CreateTextBox(record, parent);
+    case ControlKind::kCommandButton:
+      return CreateButton(record, parent);
+    case ControlKind::kLabel:
+      break;
+  }
+  return CreateLabel(record, parent);
+}
+
+}  // namespace
+
+QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
+  QWidget* widget = CreateWidget(record, parent);
+  widget->setObjectName(Utf8(record.name));
+  widget->setFont(FontFor(record.font));
+  widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
+                      TwipsToPixels(record.width), TwipsToPixels(record.height));
+  return widget;
+}
+
+}  // namespace gavrento::qt

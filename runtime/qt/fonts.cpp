@@ -1,0 +1,44 @@
+#include "runtime/qt/fonts.h"
+
+#include <array>
+
+#include "runtime/qt/units.h"
+
+namespace gavrento::qt {
+
+namespace {
+
+struct StandIn {
+  const char* face;
+  const char* replacement;
+};
+
+// Free faces with close metrics, so the captions fill their boxes as the layout expects.
+constexpr std::array kStandIns{
+    StandIn{"MS Sans Serif", "Liberation Sans"},
+    StandIn{"Garamond", "EB Garamond"},
+    StandIn{"Verdana", "DejaVu Sans"},
+};
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void RegisterFontStandIns() {
+  for (const StandIn& stand_in : kStandIns) {
+    QFont::insertSubstitution(QString::fromLatin1(stand_in.face),
+                              QString::fromLatin1(stand_in.replacement));
+  }
+}
+
+QFont FontFor(const FontDescriptor& descriptor) {
+  QFont font(Utf8(descriptor.face));
+  font.setPixelSize(PointsToPixels(descriptor.size));
+  font.setWeight(static_cast<QFont::Weight>(descriptor.weight));
+  font.setItalic(descriptor.italic);
+  return font;
+}
+
+}  // namespace gavrento::qt

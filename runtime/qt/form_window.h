@@ -1,0 +1,32 @@
+// A top-level window built from its record: every control from its own record, the lines
+// painted on the window's surface.
+#pragma once
+
+#include <QWidget>
+
+#include "runtime/control_record.h"
+
+namespace gavrento::qt {
+
+class FormWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FormWindow(const WindowRecord& record);
+
+  const WindowRecord& Record() const { return record_; }
+
+  // The control that takes the focus first: the lowest tab index.
+  QWidget* FirstInTabOrder() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ChainTabOrder();
+
+  const WindowRecord& record_;
+};
+
+}  // namespace gavrento::qt

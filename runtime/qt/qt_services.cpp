@@ -1,0 +1,88 @@
+#include "runtime/qt/qt_services.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <cstdlib>
+#include <utility>
+
+#include "runtime/conversions.h"
+
+namespace gavrento::qt {
+
+namespace {
+
+constexpr int kButtonsMask = 0x0F;
+constexpr int kIconMask = 0xF0;
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit& TextBox(QWidget& window, std::string_view control) {
+  auto* box = window.findChild<QLineEdit*>(Utf8(control), Qt::FindDirectChildrenOnly);
+  if (box == nullptr) Raise(ErrorCode::kControlCallFailed);
+  return *box;
+}
+
+QMessageBox::Icon IconForStyle(int style) {
+  switch (style & kIconMask) {
+    case 0:
+      return QMessageBox::NoIcon;
+    case kVbCritical:
+      return QMessageBox::Critical;
+    case kVbQuestion:
+      return QMessageBox::Question;
+    case kVbExclamation:
+      return QMessageBox::Warning;
+    case kVbInformation:
+      return QMessageBox::Information;
+    default:
+      Raise(ErrorCode::kInvalidCall);
+  }
+}
+
+// Modal to the whole program: while it is up, the window takes no input.
+void ShowModal(QWidget& window, QMessageBox::Icon icon, const QString& title, const QString& text) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok, &window);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace
+
+QtServices::QtServices(QWidget& window, QString program_name)
+    : window_(window), program_name_(std::move(program_name)) {}
+
+std::string QtServices::Text(std::string_view control) {
+  return TextBox(window_, control).text().toStdString();
+}
+
+void QtServices::SetText(std::string_view control, std::string_view text) {
+  TextBox(window_, control).setText(Utf8(text));
+}
+
+int QtServices::MsgBox(const Variant& prompt, int style, const Variant& title) {
+  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
+  const QMessageBox::Icon icon = IconForStyle(style);
+  const std::string separator = DecimalSeparator();
+  const QString caption = std::holds_alternative<Omitted>(title)
+                              ? program_name_
+                              : Utf8(VariantToText(title, separator));
+  ShowModal(window_, icon, caption, Utf8(VariantToText(prompt, separator)));
+  return kVbOK;
+}
+
+std::string QtServices::DecimalSeparator() {
+  return QLocale::system().decimalPoint().toStdString();
+}
+
+void QtServices::End() {
+  std::_Exit(EXIT_SUCCESS);
+}
+
+void QtServices::ReportError(const RunTimeError& error) {
+  ShowModal(window_, QMessageBox::Critical, program_name_, Utf8(ErrorReportText(error)));
+}
+
+}  // namespace gavrento::qt

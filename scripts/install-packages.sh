@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of the named groups that are not installed yet.
+# Usage: scripts/install-packages.sh GROUP...   (groups: build test package fuzz windows)
+set -euo pipefail
+
+declare -A groups=(
+  [build]="build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-ebgaramond fonts-dejavu-core"
+  [test]="clang-format xvfb xauth imagemagick"
+  [package]="dpkg-dev file lintian desktop-file-utils appstream"
+  [fuzz]="clang libclang-rt-14-dev clang-tidy libbenchmark-dev"
+)
+
+wanted=()
+for group in "$@"; do
+  [[ -v "groups[$group]" ]] || { echo "unknown package group: $group" >&2; exit 2; }
+  wanted+=(${groups[$group]})
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,59 @@
+// The program's window as a person meets it, for tests that click and type on it.
+#pragma once
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <vector>
+
+#include "runtime/qt/application.h"
+#include "window/supeficie.h"
+
+namespace gavrento::test {
+
+// Builds the start-up window exactly as the program does, shows it and waits until it
+// is exposed and active.
+class WindowFixture {
+ public:
+  WindowFixture();
+
+  QLineEdit* Box(const char* name) const;
+  QPushButton* Button(const char* name) const;
+  QWidget& Window() const { return *loaded_.window; }
+  Supeficie& Form() const;
+
+  // Types into a box as a person would: click into it, select all, type.
+  void Type(const char* box, const QString& text) const;
+  void Click(const char* button) const;
+
+ private:
+  qt::LoadedWindow loaded_;
+};
+
+// What a message box showed before it was answered.
+struct SeenMessageBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QStringList buttons;
+};
+
+// Answers every modal message box with its first button, as soon as it is up, and keeps
+// what each showed.
+class MessageBoxAnswerer : public QObject {
+ public:
+  MessageBoxAnswerer();
+  const std::vector<SeenMessageBox>& Seen() const { return seen_; }
+
+ private:
+  void AnswerIfShown();
+
+  QTimer timer_;
+  std::vector<SeenMessageBox> seen_;
+};
+
+// The decimal separator the results are expected with.
+QString UserDecimalSeparator();
+
+}  // namespace gavrento::test

@@ -1,0 +1,161 @@
+// The window Supeficie as data: the window record, its controls and the two formula
+// diagrams. Nothing here is placed or changed at run time.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "runtime/control_record.h"
+
+namespace gavrento {
+
+// The controls the handlers touch.
+inline constexpr std::string_view kTxtAltezza = "TxtAltezza";
+inline constexpr std::string_view kTxtGavrentoUomo = "TxtGavrentoUomo";
+inline constexpr std::string_view kTxtGavrentoDonna = "TxtGavrentoDonna";
+inline constexpr std::string_view kCmdCalcola = "CmdCalcola";
+inline constexpr std::string_view kCmdCancella = "CmdCancella";
+inline constexpr std::string_view kCmdUscita = "CmdUscita";
+
+namespace supeficie_detail {
+
+constexpr ControlKind kLabel = ControlKind::kLabel;
+constexpr ControlKind kText = ControlKind::kTextBox;
+constexpr ControlKind kButton = ControlKind::kCommandButton;
+constexpr Alignment kLeft = Alignment::kLeft;
+constexpr Alignment kCentre = Alignment::kCentre;
+constexpr Alignment kNone = Alignment::kDefault;
+
+constexpr FontDescriptor kSans825{.face = "MS Sans Serif", .size = 8.25};
+constexpr FontDescriptor kSans975{.face = "MS Sans Serif", .size = 9.75};
+constexpr FontDescriptor kSans12{.face = "MS Sans Serif", .size = 12};
+constexpr FontDescriptor kGaramond1425Bold{.face = "Garamond", .size = 14.25, .weight = kBold};
+constexpr FontDescriptor kGaramond1125Italic{.face = "Garamond", .size = 11.25, .italic = true};
+constexpr FontDescriptor kVerdana975Bold{.face = "Verdana", .size = 9.75, .weight = kBold};
+constexpr FontDescriptor kVerdana975Italic{.face = "Verdana", .size = 9.75, .italic = true};
+
+// The heading, the height input, the results and the bottom row. Where two opaque labels
+// overlap, the later record is drawn on top (" in cm  " over "ALTEZZA").
+// clang-format off
+constexpr std::array kLayout{
+  ControlRecord{.name = "LBLIntestazione",  .kind = kLabel,  .caption = "CALCOLO DEL",                                         .left =  600, .top =  120, .width = 4695, .height = 300, .font = kGaramond1425Bold,   .colour = kHighlightColour, .align = kCentre, .tab_index =  0},
+  ControlRecord{.name = "LBLIntestazione2", .kind = kLabel,  .caption = "GAVRENTO",                                            .left =  600, .top =  480, .width = 4695, .height = 300, .font = kGaramond1425Bold,   .colour = kHighlightColour, .align = kCentre, .tab_index = 13},
+  ControlRecord{.name = "Label4",           .kind = kLabel,  .caption = "(Utilizzare il punto come separatore dei decimali)",  .left = 1320, .top =  840, .width = 3615, .height = 255, .font = kSans825,            .colour = kHighlightColour, .align = kLeft,   .tab_index = 14},
+  ControlRecord{.name = "LBLAltezza",       .kind = kLabel,  .caption = "ALTEZZA",                                             .left = 2520, .top = 1200, .width =  975, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index =  6},
+  ControlRecord{.name = "Label15",          .kind = kLabel,  .caption = " in cm  ",                                            .left = 2640, .top = 1440, .width = 1815, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index = 26},
+  ControlRecord{.name = "TxtAltezza",       .kind = kText,   .caption = "",                                                    .left = 2520, .top = 1800, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  7, .accessible_name = "ALTEZZA in cm"},
+  ControlRecord{.name = "CmdCalcola",       .kind = kButton, .caption = "Calcola",                                             .left = 2400, .top = 5160, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  2},
+  ControlRecord{.name = "LBLFattore",       .kind = kLabel,  .caption = "GAVRENTO UOMO",                                       .left =  360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index =  9},
+  ControlRecord{.name = "Label14",          .kind = kLabel,  .caption = "GAVRENTO DONNA",                                      .left = 3360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index = 24},
+  ControlRecord{.name = "TxtGavrentoUomo",  .kind = kText,   .caption = "",                                                    .left =  960, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  8, .accessible_name = "GAVRENTO UOMO"},
+  ControlRecord{.name = "TxtGavrentoDonna", .kind = kText,   .caption = "",                                                    .left = 4080, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index = 25, .accessible_name = "GAVRENTO DONNA"},
+  ControlRecord{.name = "CmdCancella",      .kind = kButton, .caption = "Cancella",                                            .left =  600, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  3},
+  ControlRecord{.name = "Label2",           .kind = kLabel,  .caption = "Versione 1.0",                                        .left = 2280, .top = 6720, .width = 1395, .height = 345, .font = kVerdana975Bold,     .colour = kHighlightColour, .align = kLeft,   .tab_index =  4},
+  ControlRecord{.name = "CmdUscita",        .kind = kButton, .caption = "Uscita",                                              .left = 4080, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  1},
+  ControlRecord{.name = "Label1",           .kind = kLabel,  .caption = "di Marco Ferri",                                      .left = 1920, .top = 7200, .width = 2115, .height = 345, .font = kVerdana975Italic,   .colour = kHighlightColour, .align = kLeft,   .tab_index =  5},
+};
+
+// The two formula diagrams: a fraction in square brackets, the woman's 1320 twips below
+// the man's. The multiplier is drawn over the numerator's corner.
+constexpr std::array kDiagramLabels{
+  ControlRecord{.name = "LBLFormula",  .kind = kLabel, .caption = "Formula Utilizzata",    .left =  360, .top = 2520, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 10},
+  ControlRecord{.name = "Label5",      .kind = kLabel, .caption = "Gavrento Uomo",         .left =  360, .top = 2880, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 15},
+  ControlRecord{.name = "Label3",      .kind = kLabel, .caption = "( Altezza - 152,4 )  ", .left = 2520, .top = 2520, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 11},
+  ControlRecord{.name = "LBLFormula2", .kind = kLabel, .caption = "2,54",                  .left = 3000, .top = 3000, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 12},
+  ControlRecord{.name = "Label6",      .kind = kLabel, .caption = "x  2,3",                .left = 4320, .top = 2760, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 16},
+  ControlRecord{.name = "Label7",      .kind = kLabel, .caption = "+  50",                 .left = 5040, .top = 2760, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 17},
+  ControlRecord{.name = "Label10",     .kind = kLabel, .caption = "Formula Utilizzata",    .left =  360, .top = 3840, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 20},
+  ControlRecord{.name = "Label11",     .kind = kLabel, .caption = "Gavrento Donna",        .left =  360, .top = 4200, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 21},
+  ControlRecord{.name = "Label9",      .kind = kLabel, .caption = "( Altezza - 152,4 )  ", .left = 2520, .top = 3840, .width = 1815, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 19},
+  ControlRecord{.name = "Label8",      .kind = kLabel, .caption = "2,54",                  .left = 3000, .top = 4320, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 18},
+  ControlRecord{.name = "Label12",     .kind = kLabel, .caption = "x  2,3",                .left = 4320, .top = 4080, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 22},
+  ControlRecord{.name = "Label13",     .kind = kLabel, .caption = "+  45,5",               .left = 5040, .top = 4080, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 23},
+};
+
+constexpr std::array kDiagramLines{
+  LineRecord{.name = "Line5",  .x1 = 2400, .y1 = 2880, .x2 = 4080, .y2 = 2880, .colour = kDesktopColour},  // man: fraction bar
+  LineRecord{.name = "Line2",  .x1 = 2280, .y1 = 3360, .x2 = 2280, .y2 = 2400, .colour = kDesktopColour},  // man: left bracket, upright
+  LineRecord{.name = "Line4",  .x1 = 2280, .y1 = 2400, .x2 = 2520, .y2 = 2400, .colour = kDesktopColour},  // man: left bracket, top
+  LineRecord{.name = "Line3",  .x1 = 2280, .y1 = 3360, .x2 = 2520, .y2 = 3360, .colour = kDesktopColour},  // man: left bracket, bottom
+  LineRecord{.name = "Line6",  .x1 = 4680, .y1 = 2400, .x2 = 4920, .y2 = 2400, .colour = kDesktopColour},  // man: right bracket, top
+  LineRecord{.name = "Line7",  .x1 = 4920, .y1 = 3360, .x2 = 4920, .y2 = 2400, .colour = kDesktopColour},  // man: right bracket, upright
+  LineRecord{.name = "Line8",  .x1 = 4680, .y1 = 3360, .x2 = 4920, .y2 = 3360, .colour = kDesktopColour},  // man: right bracket, bottom
+  LineRecord{.name = "Line1",  .x1 = 2400, .y1 = 4200, .x2 = 4080, .y2 = 4200, .colour = kDesktopColour},  // woman: fraction bar
+  LineRecord{.name = "Line10", .x1 = 2280, .y1 = 4680, .x2 = 2280, .y2 = 3720, .colour = kDesktopColour},  // woman: left bracket, upright
+  LineRecord{.name = "Line9",  .x1 = 2280, .y1 = 3720, .x2 = 2520, .y2 = 3720, .colour = kDesktopColour},  // woman: left bracket, top
+  LineRecord{.name = "Line11", .x1 = 2280, .y1 = 4680, .x2 = 2520, .y2 = 4680, .colour = kDesktopColour},  // woman: left bracket, bottom
+  LineRecord{.name = "Line12", .x1 = 4680, .y1 = 3720, .x2 = 4920, .y2 = 3720, .colour = kDesktopColour},  // woman: right bracket, top
+  LineRecord{.name = "Line13", .x1 = 4920, .y1 = 4680, .x2 = 4920, .y2 = 3720, .colour = kDesktopColour},  // woman: right bracket, upright
+  LineRecord{.name = "Line14", .x1 = 4680, .y1 = 4680, .x2 = 4920, .y2 = 4680, .colour = kDesktopColour},  // woman: right bracket, bottom
+};
+// clang-format on
+
+template <typename T, std::size_t N, std::size_t M>
+constexpr std::array<T, N + M> Join(const std::array<T, N>& first, const std::array<T, M>& second) {
+  std::array<T, N + M> joined{};
+  std::copy(first.begin(), first.end(), joined.begin());
+  std::copy(second.begin(), second.end(), joined.begin() + N);
+  return joined;
+}
+
+constexpr std::array kControls = Join(kLayout, kDiagramLabels);
+
+template <typename Range, typename Key>
+constexpr bool AllDistinct(const Range& records, Key key) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    for (std::size_t j = i + 1; j < records.size(); ++j) {
+      if (key(records[i]) == key(records[j])) return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool AllNamesDistinct() {
+  constexpr auto name = [](const auto& record) { return record.name; };
+  if (!AllDistinct(kControls, name) || !AllDistinct(kDiagramLines, name)) return false;
+  for (const ControlRecord& control : kControls) {
+    for (const LineRecord& line : kDiagramLines) {
+      if (control.name == line.name) return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool InsideWindow(int left, int top, int width, int height) {
+  constexpr int kSlack = 375;  // "GAVRENTO DONNA" reaches past the right edge, and is cut there
+  return left >= 0 && top >= 0 && width > 0 && height > 0 && left + width <= 5865 + kSlack &&
+         top + height <= 7710;
+}
+
+constexpr bool AllInsideWindow() {
+  for (const ControlRecord& c : kControls) {
+    if (!InsideWindow(c.left, c.top, c.width, c.height)) return false;
+  }
+  for (const LineRecord& l : kDiagramLines) {
+    if (!InsideWindow(std::min(l.x1, l.x2), std::min(l.y1, l.y2), 1, 1)) return false;
+  }
+  return true;
+}
+
+static_assert(kControls.size() == 27 && kDiagramLines.size() == 14);
+static_assert(AllNamesDistinct(), "every control needs a name of its own");
+static_assert(AllDistinct(kControls, [](const ControlRecord& c) { return c.tab_index; }),
+              "every control needs a tab index of its own");
+static_assert(AllInsideWindow(), "every control starts inside the window");
+
+}  // namespace supeficie_detail
+
+inline constexpr WindowRecord kSupeficie{
+    .name = "Supeficie",
+    .caption = "Calcolo del Gavrento dell'Uomo e della Donna",
+    .client_width = 5865,
+    .client_height = 7710,
+    .font = supeficie_detail::kSans12,
+    .back_colour = kButtonFaceColour,
+    .controls = supeficie_detail::kControls,
+    .lines = supeficie_detail::kDiagramLines,
+};
+
+}  // namespace gavrento
