@@ -32,3 +32,6 @@ format-check: setup
 
 clean:
 	rm -rf $(BUILD)
+
+# Further targets (packaging, quality, Windows) each in a file of their own.
+-include mk/*.mk
