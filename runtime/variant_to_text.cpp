@@ -48,8 +48,11 @@ std::string ExponentForm(const Digits& d, std::string_view separator) {
 
 std::string FixedForm(const Digits& d, std::string_view separator) {
   if (d.exponent < 0) {
-    return "0" + std::string(separator) +
-           std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    // Appended rather than concatenated: GCC 12 at -O3 warns wrongly (-Wrestrict) on
+    // "0" + std::string, which breaks Release builds with warnings as errors.
+    std::string text("0");
+    text.append(separator).append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    return text.append(d.digits);
   }
   const std::size_t integer_digits = static_cast<std::size_t>(d.exponent) + 1;
   std::string text = d.digits.substr(0, integer_digits);
