@@ -1,0 +1,9 @@
+# Tests of exactness at scale, hostile input and long use, on the real window where it
+# matters. Included by tests/CMakeLists.txt.
+
+gavrento_add_test(NAME test_exactness SOURCES test_exactness.cpp LIBS calc)
+if(GAVRENTO_SANITIZE)
+  # A million heights take minutes under the sanitizers; the full million runs in every
+  # ordinary build, and the tenths of a centimetre are all checked in both.
+  target_compile_definitions(test_exactness PRIVATE GAVRENTO_EXACTNESS_RANDOM_HEIGHTS=100000)
+endif()
