@@ -11,6 +11,7 @@ all: build
 
 setup:
 	@scripts/install-packages.sh build test
+	@scripts/ensure-locale.sh it_IT
 
 configure: setup
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DGAVRENTO_WERROR=$(WERROR) $(CMAKE_ARGS)

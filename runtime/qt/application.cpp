@@ -29,6 +29,14 @@ void BindClicks(const LoadedWindow& loaded) {
   }
 }
 
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
+    icon.addFile(QStringLiteral(":/icons/%1/apps/gavrento.png").arg(QLatin1String(size)));
+  }
+  return icon;
+}
+
 }  // namespace
 
 LoadedWindow LoadStartupWindow(const ProjectDescriptor& project) {
@@ -45,7 +53,7 @@ int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(Utf8(project.name));
   QApplication::setApplicationVersion(Utf8(project.version));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/gavrento.png")));
+  QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
   const LoadedWindow loaded = LoadStartupWindow(project);
   loaded.window->show();

@@ -1,0 +1,11 @@
+# The Debian package: `make package` writes build/gavrento_1.00_<arch>.deb;
+# `make package-check` also lints it, installs it, starts it and removes it (as root).
+.PHONY: package package-check
+
+package: build
+	@scripts/install-packages.sh package
+	cd $(BUILD) && cpack -G DEB
+
+package-check: build
+	@scripts/install-packages.sh package
+	packaging/check-deb.sh $(BUILD)
