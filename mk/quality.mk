@@ -1,0 +1,17 @@
+# Quality checks beyond the ordinary tests: fuzzing, sanitizers, benchmarks, clang-tidy.
+# Each has a build directory of its own, so none disturbs the main build.
+
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := number_from_text calcola_path
+
+.PHONY: fuzz fuzz-build test-sanitize bench tidy
+
+fuzz-build:
+	@scripts/install-packages.sh build fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DGAVRENTO_QT=OFF -DGAVRENTO_FUZZ=ON -DGAVRENTO_WERROR=ON
+	cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
