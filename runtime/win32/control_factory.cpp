@@ -1,0 +1,77 @@
+#include "runtime/win32/control_factory.h"
+
+#include "runtime/win32/units.h"
+#include "runtime/win32/wide_text.h"
+
+namespace gavrento::win32 {
+
+namespace {
+
+// Siblings clip each other, so where two labels overlap the one higher in the z-order
+// is the one seen, as the records ask.
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+struct WindowKind {
+  const wchar_t* class_name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+DWORD LabelAlignment(Alignment align) {
+  switch (align) {
+    case Alignment::kCentre:
+      return SS_CENTER;
+    case Alignment::kRight:
+      return SS_RIGHT;
+    case Alignment::kLeft:
+    case Alignment::kDefault:
+      break;
+  }
+  return SS_LEFT;
+}
+
+DWORD TextBoxAlignment(Alignment align) {
+  switch (align) {
+    case Alignment::kCentre:
+      return ES_CENTER;
+    case Alignment::kRight:
+      return ES_RIGHT;
+    case Alignment::kLeft:
+    case Alignment::kDefault:
+      break;
+  }
+  return ES_LEFT;
+}
+
+// Labels: no border, text from the top, wrapped at blanks and cut at the bottom edge, an
+// '&' shown as itself; the window fills them opaque through WM_CTLCOLORSTATIC.
+// Text boxes scroll sideways rather than refuse a long text. Buttons are plain push
+// buttons, never the default button, which would take Enter from the text boxes.
+WindowKind KindOf(const ControlRecord& record) {
+  switch (record.kind) {
+    case ControlKind::kTextBox:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | TextBoxAlignment(record.align),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::kCommandButton:
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kLabel:
+      break;
+  }
+  return {L"STATIC", SS_NOPREFIX | LabelAlignment(record.align), 0};
+}
+
+}  // namespace
+
+HWND CreateControl(const ControlRecord& record, int id, HWND parent, HFONT font) {
+  const WindowKind kind = KindOf(record);
+  const std::wstring caption = Wide(record.caption);
+  HWND control = CreateWindowExW(
+      kind.ex_style, kind.class_name, caption.c_str(), kChildStyle | kind.style,
+      TwipsToPixels(record.left), TwipsToPixels(record.top), TwipsToPixels(record.width),
+      TwipsToPixels(record.height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      GetModuleHandleW(nullptr), nullptr);
+  if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+}  // namespace gavrento::win32

@@ -1,0 +1,201 @@
+#include "runtime/win32/form_window.h"
+
+#include "runtime/win32/control_factory.h"
+#include "runtime/win32/control_ids.h"
+#include "runtime/win32/lines.h"
+#include "runtime/win32/stacking_order.h"
+#include "runtime/win32/system_colours.h"
+#include "runtime/win32/units.h"
+#include "runtime/win32/wide_text.h"
+
+namespace gavrento::win32 {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"GavrentoForm";
+// The icon group the resource script gives the executable.
+constexpr int kIconResource = 1;
+// A fixed size: no sizing border and no maximize box.
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+HICON LoadProgramIcon(int size) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
+                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+bool RegisterFormClass(WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.hIcon = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
+  window_class.hIconSm = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The outer size whose client area is the record's size.
+SIZE OuterSize(const WindowRecord& record) {
+  RECT rect{0, 0, TwipsToPixels(record.client_width), TwipsToPixels(record.client_height)};
+  AdjustWindowRectEx(&rect, kWindowStyle, FALSE, 0);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+FormWindow::~FormWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool FormWindow::Create() {
+  if (!RegisterFormClass(&FormWindow::Procedure)) return false;
+  const SIZE size = OuterSize(record_);
+  const std::wstring caption = Wide(record_.caption);
+  CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  if (window_ == nullptr || !CreateControls()) return false;
+  Stack();
+  return true;
+}
+
+bool FormWindow::CreateControls() {
+  for (std::size_t i = 0; i < record_.controls.size(); ++i) {
+    const ControlRecord& control = record_.controls[i];
+    if (CreateControl(control, ControlId(i), window_, fonts_.FontFor(control.font)) == nullptr) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Tab walks the z-order, and overlapping labels show the topmost: both come from it.
+void FormWindow::Stack() const {
+  HWND above = HWND_TOP;
+  for (const std::size_t index : StackingOrder(record_)) {
+    HWND control = GetDlgItem(window_, ControlId(index));
+    SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = control;
+  }
+}
+
+HWND FormWindow::Control(std::string_view name) const {
+  const int id = IdForName(record_, name);
+  return id == 0 ? nullptr : GetDlgItem(window_, id);
+}
+
+void FormWindow::Bind(Form& form, Services& services) {
+  form_ = &form;
+  services_ = &services;
+}
+
+void FormWindow::Show(int show_command) {
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+  if (const ControlRecord* first = FirstInTabOrder(record_)) {
+    last_focus_ = Control(first->name);
+    SetFocus(last_focus_);
+  }
+}
+
+LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+  }
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return LabelColours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_COMMAND:
+      Command(wparam, lparam);
+      return 0;
+    case DM_GETDEFID:
+      return 0;  // no default button: Enter in a text box clicks nothing
+    case WM_ACTIVATE:
+      Activate(wparam);
+      break;  // Windows' own handling then gives the window the focus
+
+    case WM_SETFOCUS:
+      if (last_focus_ != nullptr) SetFocus(last_focus_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);  // the last window closed: the program ends with status 0
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void FormWindow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  PaintLines(dc, record_.lines);
+  EndPaint(window_, &paint);
+}
+
+// Labels are opaque in the button face colour, their text in their own system colour.
+LRESULT FormWindow::LabelColours(HDC dc, HWND control) {
+  const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(control));
+  if (record == nullptr || record->kind != ControlKind::kLabel) {
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+  }
+  SetTextColor(dc, SystemColour(record->colour));
+  SetBkColor(dc, SystemColour(kButtonFaceColour));
+  SetBkMode(dc, OPAQUE);
+  return reinterpret_cast<LRESULT>(ButtonFaceBrush());
+}
+
+// The dialog manager turns Enter into IDOK and Escape into IDCANCEL, as no control has a
+// default button. Enter on a focused button clicks it, as Space does; anywhere else
+// neither key does anything.
+void FormWindow::Command(WPARAM wparam, LPARAM lparam) {
+  const int id = LOWORD(wparam);
+  if (lparam == 0) {
+    if (id == IDOK) ClickFocusedButton();
+    return;
+  }
+  if (HIWORD(wparam) != BN_CLICKED) return;
+  const ControlRecord* record = RecordForId(record_, id);
+  if (record != nullptr && record->kind == ControlKind::kCommandButton) Click(*record);
+}
+
+void FormWindow::ClickFocusedButton() {
+  HWND focus = GetFocus();
+  if (focus == nullptr || GetParent(focus) != window_) return;
+  const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(focus));
+  if (record != nullptr && record->kind == ControlKind::kCommandButton) Click(*record);
+}
+
+void FormWindow::Click(const ControlRecord& control) {
+  if (form_ == nullptr || !form_->HasClickHandler(control.name)) return;
+  DispatchClick(*form_, control.name, *services_);
+}
+
+// Windows does not remember a top-level window's focused control; the window does, so
+// coming back to it (after a message box, or from another program) finds the focus where
+// the user left it.
+void FormWindow::Activate(WPARAM wparam) {
+  if (LOWORD(wparam) != WA_INACTIVE) return;
+  HWND focus = GetFocus();
+  if (focus != nullptr && GetParent(focus) == window_) last_focus_ = focus;
+}
+
+}  // namespace gavrento::win32

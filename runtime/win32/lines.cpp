@@ -1,0 +1,31 @@
+#include "runtime/win32/lines.h"
+
+#include "runtime/win32/system_colours.h"
+#include "runtime/win32/units.h"
+
+namespace gavrento::win32 {
+
+namespace {
+
+void PaintLine(HDC dc, const LineRecord& line) {
+  const COLORREF colour = SystemColour(line.colour);
+  HPEN pen = CreatePen(PS_SOLID, 1, colour);
+  HGDIOBJ previous = SelectObject(dc, pen);
+  const int x2 = TwipsToPixels(line.x2);
+  const int y2 = TwipsToPixels(line.y2);
+  MoveToEx(dc, TwipsToPixels(line.x1), TwipsToPixels(line.y1), nullptr);
+  LineTo(dc, x2, y2);
+  // LineTo stops one pixel short of its end point, and the records draw both ends: the
+  // brackets' corners would otherwise show a gap.
+  SetPixel(dc, x2, y2, colour);
+  SelectObject(dc, previous);
+  DeleteObject(pen);
+}
+
+}  // namespace
+
+void PaintLines(HDC dc, std::span<const LineRecord> lines) {
+  for (const LineRecord& line : lines) PaintLine(dc, line);
+}
+
+}  // namespace gavrento::win32

@@ -1,0 +1,14 @@
+// The window's lines, painted on its own surface under the controls.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "runtime/control_record.h"
+
+namespace gavrento::win32 {
+
+void PaintLines(HDC dc, std::span<const LineRecord> lines);
+
+}  // namespace gavrento::win32
