@@ -7,6 +7,8 @@
 //   read_controls point NAME     the screen point at the centre of the control's record
 //   read_controls dialog TITLE   each child of the top-level window TITLE: CLASS <tab> TEXT
 //   read_controls close          asks the window to close, as its title bar's close does
+//   read_controls geometry       "window X Y W H" and "client X Y W H", on the screen
+//   read_controls lines          both end points of each line record: X Y #RRGGBB
 //
 // Exit status: 0 done, 1 the window (or control) is not there, 2 a wrong command line.
 
@@ -115,6 +117,43 @@ int Dialog(std::wstring_view title) {
   return kDone;
 }
 
+int Geometry(HWND window) {
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  Print("window " + std::to_string(outer.left) + " " + std::to_string(outer.top) + " " +
+        std::to_string(outer.right - outer.left) + " " + std::to_string(outer.bottom - outer.top));
+  Print("client " + std::to_string(origin.x) + " " + std::to_string(origin.y) + " " +
+        std::to_string(client.right) + " " + std::to_string(client.bottom));
+  return kDone;
+}
+
+// The colour as an image tool names it, from the user's system colours.
+std::string HexColour(int index) {
+  const COLORREF colour = GetSysColor(index);
+  char text[8];
+  wsprintfA(text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+  return text;
+}
+
+void PrintPoint(HWND window, int x_twips, int y_twips, int colour) {
+  POINT point{TwipsToPixels(x_twips), TwipsToPixels(y_twips)};
+  ClientToScreen(window, &point);
+  Print(std::to_string(point.x) + " " + std::to_string(point.y) + " " + HexColour(colour));
+}
+
+int Lines(HWND window) {
+  for (const gavrento::LineRecord& line : kSupeficie.lines) {
+    const int colour = line.colour == gavrento::kDefaultColour ? COLOR_WINDOWTEXT : line.colour;
+    PrintPoint(window, line.x1, line.y1, colour);
+    PrintPoint(window, line.x2, line.y2, colour);
+  }
+  return kDone;
+}
+
 int Close(HWND window) {
   return PostMessageW(window, WM_CLOSE, 0, 0) ? kDone : kNotThere;
 }
@@ -126,6 +165,8 @@ int Run(std::wstring_view command, std::wstring_view argument, bool has_argument
   if (command == L"texts") return Texts(window);
   if (command == L"focus") return Focus(window);
   if (command == L"close") return Close(window);
+  if (command == L"geometry") return Geometry(window);
+  if (command == L"lines") return Lines(window);
   if (command == L"point" && has_argument) return Point(window, Utf8(argument));
   return kUsage;
 }

@@ -1,0 +1,262 @@
+#!/usr/bin/env bash
+# Runs Gavrento.exe under wine on a virtual display and drives it as a person would: keys
+# and clicks through the X server, the window read back by a helper through Windows'
+# own window messages. Also checks the executable's resources and imports.
+#
+# Usage: tests/windows/run-tests.sh BUILD_DIR CHECKER [SCREENSHOT.png]
+#   BUILD_DIR   the Windows build, holding Gavrento.exe and tests/windows/read_controls.exe
+#   CHECKER     the resource checker built for this machine
+#   SCREENSHOT  where to save a picture of the window showing the results for 180 cm
+set -uo pipefail
+
+build=$(realpath "$1")
+checker=$(realpath "$2")
+screenshot=${3:+$(realpath -m "$3")}
+here=$(cd "$(dirname "$0")" && pwd)
+exe=$build/Gavrento.exe
+reader_exe=$build/tests/windows/read_controls.exe
+
+readonly kWindowTitle="Calcolo del Gavrento dell'Uomo e della Donna"
+readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
+readonly kChildText="Il valore dell'altezza deve essere maggiore di 110 cm"
+
+passed=0
+failed=0
+pass() { echo "PASS $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL $1${2:+: $2}"; failed=$((failed + 1)); }
+check() {
+  local name=$1
+  shift
+  if "$@"; then pass "$name"; else fail "$name"; fi
+}
+
+# Every wait is a poll with an upper bound: COMMAND is retried until it succeeds.
+poll() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+work=$(mktemp -d)
+app_status=$work/app-status
+xvfb_pid=
+app_pid=
+cleanup() {
+  [[ -n ${WINEPREFIX:-} ]] && wineserver -k >/dev/null 2>&1
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# ---- The executable's resources, read from the file itself ------------------------------
+
+check_file() {
+  local output
+  output=$("$checker" "$1")
+  local status=$?
+  echo "$output" | grep -v '^\(PASS\|FAIL\) ' || true
+  while read -r verdict name; do
+    case $verdict in
+      PASS) pass "resources: $name" ;;
+      FAIL) fail "resources: $name" ;;
+    esac
+  done < <(echo "$output" | grep '^\(PASS\|FAIL\) ')
+  [[ $status -eq 0 ]] || fail "resources: checker exit status $status"
+}
+
+# A changed copy of the executable, with one text replaced by another of the same length
+# (as UTF-16 or as ASCII), so the checker's verdict on a known fault is tested.
+# Usage: mutant_fails utf16|ascii FROM TO
+mutant_fails() {
+  local copy=$work/mutant.exe wide=
+  [[ $1 == utf16 ]] && wide=1
+  WIDE=$wide FROM=$2 TO=$3 perl -0777 -pe '
+    BEGIN { ($f, $t) = map { $ENV{WIDE} ? join("", map { "$_\0" } split //) : $_ } $ENV{FROM}, $ENV{TO} }
+    s/\Q$f\E/$t/g' "$exe" >"$copy"
+  ! cmp -s "$exe" "$copy" && ! "$checker" "$copy" >/dev/null
+}
+
+echo "== resources"
+check_file "$exe"
+check "resources: a wrong original file name is caught" \
+  mutant_fails utf16 Gavrento.exe Gavrentx.exe
+check "resources: a library that is not Windows' own is caught" \
+  mutant_fails ascii GDI32.dll GDI99.dll
+rejects() { ! "$checker" "$1" >/dev/null; }
+check "resources: an executable without version or icon is caught" rejects "$reader_exe"
+
+# ---- A display, and a Windows of our own on it -----------------------------------------
+
+echo "== starting Xvfb and wine"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+display_ready() { [[ -s $work/display ]]; }
+poll 30 display_ready || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
+# No runtimes for .NET or HTML: the program uses neither, and installing them is slow.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C
+wineboot --init >/dev/null 2>&1
+wineserver -w
+wineserver -p  # one server for every process of the run: each helper call starts fast
+# Without a window manager wine places and decorates its windows itself. Garamond and
+# Verdana are not in wine: free faces of close metrics stand in, as they do for the Qt build.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Garamond /d 'EB Garamond 12' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
+
+# ---- Driving the window ----------------------------------------------------------------
+
+reader() { wine "$reader_exe" "$@" 2>/dev/null; }
+text_of() { reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }'; }
+has_text() { [[ "$(text_of "$1")" == "$2" ]]; }
+has_results() { has_text TxtGavrentoUomo "$1" && has_text TxtGavrentoDonna "$2"; }
+focus_is() { [[ "$(reader focus)" == "$1" ]]; }
+dialog_shows() { reader dialog "$1" | grep -qF -- "$2"; }
+no_dialog() { ! reader dialog "$1" >/dev/null; }
+app_running() { [[ ! -e $app_status ]]; }
+app_ended() { [[ -s $app_status ]]; }
+
+# A program left running by a failed test is closed first, so one window is ever found.
+stop_app() {
+  [[ -n $app_pid ]] || return 0
+  app_running && reader close && poll 30 app_ended
+  wait "$app_pid"
+  app_pid=
+}
+
+start_app() {
+  stop_app
+  rm -f "$app_status"
+  (
+    wine "$exe" >/dev/null 2>&1
+    echo $? >"$app_status"
+  ) &
+  app_pid=$!
+  poll 60 focus_is CmdUscita || return 1
+  # Keys go where the pointer is when nothing else took the focus: keep it over the window.
+  xdotool mousemove $(reader point Label1)
+}
+
+ended_with() { poll 30 app_ended && [[ $(cat "$app_status") == "$1" ]]; }
+
+click() {
+  local point
+  point=$(reader point "$1") || return 1
+  xdotool mousemove $point click 1
+}
+
+# Replaces the text box's whole text, as a person would: click, select, type.
+type_into() {
+  click "$1" && poll 10 focus_is "$1" || return 1
+  xdotool key Home shift+End && xdotool type --delay 20 "$2" && poll 10 has_text "$1" "$2"
+}
+
+tab_walk() {
+  local control
+  for control in "$@"; do
+    xdotool key Tab && poll 10 focus_is "$control" || { echo "  Tab did not reach $control"; return 1; }
+  done
+}
+
+# Every line of the records painted in its system colour, both end points included.
+lines_painted() {
+  local picture=$work/lines.png x y colour actual bad=0
+  import -window root "$picture" || return 1
+  while read -r x y colour; do
+    actual=$(convert "$picture" -format "%[hex:p{$x,$y}]" info:)
+    [[ "#${actual:0:6}" == "$colour" ]] || { echo "  $x,$y is #$actual, not $colour"; bad=1; }
+  done < <(reader lines)
+  return $bad
+}
+
+calcola_gives() { click CmdCalcola && poll 15 has_results "$1" "$2"; }
+
+client_size_is() { reader geometry | grep -qx "client [0-9-]* [0-9-]* $1 $2"; }
+
+take_screenshot() {
+  local x y w h
+  read -r _ x y w h < <(reader geometry | grep '^window ')
+  import -window root "$work/root.png" && convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$1"
+}
+
+echo "== the window, in English ($LC_ALL)"
+check "the window opens with the focus on Uscita" start_app
+check "every record becomes its control, with its caption" \
+  diff <(reader texts) "$here/expected-controls.txt"
+check "the client area is 391 x 514 pixels" client_size_is 391 514
+check "the 14 lines are painted end to end in the desktop colour" lines_painted
+check "Tab walks Calcola, Cancella, the three boxes and back to Uscita" \
+  tab_walk CmdCalcola CmdCancella TxtAltezza TxtGavrentoUomo TxtGavrentoDonna CmdUscita
+check "a height is typed into TxtAltezza" type_into TxtAltezza 180
+check "Calcola gives 74.992125984252 and 70.492125984252 for 180" \
+  calcola_gives 74.992125984252 70.492125984252
+if [[ -n $screenshot ]]; then
+  check "a screenshot of the window is taken" take_screenshot "$screenshot"
+fi
+
+cancella_clears() {
+  tab_walk CmdCancella && xdotool key space &&
+    poll 10 has_text TxtAltezza " " && has_results " " " "
+}
+check "Space on Cancella sets all three boxes to one blank" cancella_clears
+
+# Enter and Escape are handled before the Tab after them: once the focus has moved on,
+# whatever they were going to do has been done.
+enter_escape_do_nothing() {
+  type_into TxtAltezza 100 && xdotool key Return Escape Tab && poll 10 focus_is TxtGavrentoUomo &&
+    app_running && no_dialog "$kChildTitle" && has_text TxtAltezza 100 && has_results " " " "
+}
+check "Enter and Escape in a text box do nothing" enter_escape_do_nothing
+
+enter_warns() {
+  tab_walk TxtGavrentoDonna CmdUscita CmdCalcola && xdotool key Return &&
+    poll 15 dialog_shows "$kChildTitle" "$kChildText" &&
+    dialog_shows "$kChildTitle" $'Button\t' && has_results " " " "
+}
+check "Enter on Calcola with 100 cm shows the child's height warning first" enter_warns
+
+ok_then_computes() {
+  xdotool key Return && poll 15 no_dialog "$kChildTitle" &&
+    poll 10 has_results 2.5511811023622 -1.9488188976378 && poll 10 focus_is CmdCalcola
+}
+check "after OK the weights are computed anyway, the focus back on Calcola" ok_then_computes
+
+overflow_reported() {
+  type_into TxtAltezza 1e400 && click CmdCalcola &&
+    poll 15 dialog_shows Gavrento "Errore di run-time '6':" && dialog_shows Gavrento Overflow &&
+    xdotool key Return && poll 15 no_dialog Gavrento && app_running &&
+    has_results 2.5511811023622 -1.9488188976378
+}
+check "an overflow is reported as run-time error 6 and the program goes on" overflow_reported
+
+uscita_ends() { click CmdUscita && ended_with 0; }
+check "a click on Uscita ends the program with exit status 0" uscita_ends
+
+space_at_start_ends() { start_app && xdotool key space && ended_with 0; }
+check "Space at start clicks Uscita, which has the focus: exit status 0" space_at_start_ends
+
+close_ends() { start_app && reader close && ended_with 0; }
+check "closing the window ends the program with exit status 0" close_ends
+
+# wine takes the user's regional settings from the locale of each process; the helpers
+# run in the same one, as every program of a user's session would.
+echo "== the window, in Italian"
+if locale -a | grep -qix 'it_IT.utf8'; then
+  export LC_ALL=it_IT.UTF-8
+  italian_results() {
+    start_app && type_into TxtAltezza 180 && calcola_gives 74,992125984252 70,492125984252 &&
+      reader close && ended_with 0
+  }
+  check "Calcola gives 74,992125984252 and 70,492125984252 for 180 in Italian" italian_results
+else
+  fail "the it_IT.UTF-8 locale is not generated"
+fi
+
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
