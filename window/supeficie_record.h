@@ -74,7 +74,9 @@ constexpr std::array kDiagramLabels{
   ControlRecord{.name = "Label13",     .kind = kLabel, .caption = "+  45,5",               .left = 5040, .top = 4080, .width =  615, .height = 255, .font = kSans975, .colour = kDesktopColour, .align = kLeft, .tab_index = 23},
 };
 
-constexpr std::array kDiagramLines{
+// Inline, as kSupeficie (inline itself) points at them: one object in the whole program,
+// not one per file, or GCC with AddressSanitizer fails to link.
+inline constexpr std::array kDiagramLines{
   LineRecord{.name = "Line5",  .x1 = 2400, .y1 = 2880, .x2 = 4080, .y2 = 2880, .colour = kDesktopColour},  // man: fraction bar
   LineRecord{.name = "Line2",  .x1 = 2280, .y1 = 3360, .x2 = 2280, .y2 = 2400, .colour = kDesktopColour},  // man: left bracket, upright
   LineRecord{.name = "Line4",  .x1 = 2280, .y1 = 2400, .x2 = 2520, .y2 = 2400, .colour = kDesktopColour},  // man: left bracket, top
@@ -100,7 +102,7 @@ constexpr std::array<T, N + M> Join(const std::array<T, N>& first, const std::ar
   return joined;
 }
 
-constexpr std::array kControls = Join(kLayout, kDiagramLabels);
+inline constexpr std::array kControls = Join(kLayout, kDiagramLabels);
 
 template <typename Range, typename Key>
 constexpr bool AllDistinct(const Range& records, Key key) {
