@@ -106,6 +106,9 @@ wineserver -w
 wineserver -p  # one server for every process of the run: each helper call starts fast
 # Without a window manager wine places and decorates its windows itself. Garamond and
 # Verdana are not in wine: free faces of close metrics stand in, as they do for the Qt build.
+# wine draws the frame's buttons with Marlett, which this prefix does not pick up by itself.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[[ -e $marlett ]] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Garamond /d 'EB Garamond 12' /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
