@@ -15,3 +15,11 @@ fuzz-build:
 
 fuzz: fuzz-build
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The whole test suite with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer (CMakePresets.json: configure, build and test preset "sanitize").
+test-sanitize:
+	@scripts/install-packages.sh build test
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
