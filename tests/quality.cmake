@@ -7,3 +7,12 @@ if(GAVRENTO_SANITIZE)
   # ordinary build, and the tenths of a centimetre are all checked in both.
   target_compile_definitions(test_exactness PRIVATE GAVRENTO_EXACTNESS_RANDOM_HEIGHTS=100000)
 endif()
+
+# Typed and pasted text of every kind, with both decimal separators.
+foreach(locale IN ITEMS C it_IT.UTF-8)
+  string(MAKE_C_IDENTIFIER ${locale} suffix)
+  gavrento_add_test(NAME test_hostile_input_${suffix}
+    SOURCES test_hostile_input.cpp window_fixture.h window_fixture.cpp
+    LIBS window runtime_qt
+    ENV "LC_ALL=${locale}")
+endforeach()
