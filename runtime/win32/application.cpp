@@ -21,7 +21,7 @@ int RunMessageLoop(HWND window) {
   MSG message{};
   BOOL got = FALSE;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
-    if (got == -1) return static_cast<int>(GetLastError());
+    if (got == -1) return static_cast<int>(GetLastError());  // the queue itself failed
     if (IsDialogMessageW(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -31,7 +31,7 @@ bool RegisterFormClass(WNDPROC procedure) {
   window_class.hInstance = GetModuleHandleW(nullptr);
   window_class.hIcon = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
   window_class.hIconSm = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kClassName;
   return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -109,8 +109,10 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wparam,
   auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
+    // The last message the window gets: from here on the object has no window to serve.
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
+    return DefWindowProcW(window, message, wparam, lparam);
   }
   return self->Handle(message, wparam, lparam);
 }
