@@ -16,3 +16,11 @@ foreach(locale IN ITEMS C it_IT.UTF-8)
     LIBS window runtime_qt
     ENV "LC_ALL=${locale}")
 endforeach()
+
+# Thousands of clicks on the real window, measured for growth of the resident size.
+gavrento_add_test(NAME test_soak
+  SOURCES test_soak.cpp window_fixture.h window_fixture.cpp
+  LIBS window runtime_qt)
+if(GAVRENTO_SANITIZE)
+  target_compile_definitions(test_soak PRIVATE GAVRENTO_SANITIZED)
+endif()
