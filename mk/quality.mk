@@ -23,3 +23,13 @@ test-sanitize:
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Benchmarks in a Release build of their own; prints one table (see docs/benchmarks.md).
+BENCH_BUILD ?= build-bench
+bench:
+	@scripts/install-packages.sh build test fuzz
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGAVRENTO_BENCH=ON \
+	  -DGAVRENTO_PACKAGING=OFF
+	cmake --build $(BENCH_BUILD) --target bench_startup_probe bench_bare_window \
+	  bench_measure_startup bench_click bench_format
+	bench/run.sh $(BENCH_BUILD)
