@@ -1,0 +1,222 @@
+// The built program as a real process on a real (virtual) X display: how it ends, with
+// which exit status, and that it leaves nothing behind.
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+namespace {
+
+constexpr int kPatienceMs = 20000;  // an upper bound for polling, never a fixed wait
+
+// Paths of the built program and of the closing tool, from the build.
+const QString kGavrento = QStringLiteral(GAVRENTO_BINARY);
+const QString kCloseWindow = QStringLiteral(CLOSE_WINDOW_BINARY);
+
+// A private X server, so keyboard and mouse reach the window as they would a person's.
+class VirtualDisplay {
+ public:
+  VirtualDisplay() {
+    for (int number = 71; number < 99 && name_.isEmpty(); ++number) {
+      if (QFile::exists(QString("/tmp/.X%1-lock").arg(number))) continue;
+      server_.start("Xvfb", {QString(":%1").arg(number), "-screen", "0", "800x600x24", "-nolisten",
+                             "tcp", "-noreset"});
+      if (!server_.waitForStarted()) return;
+      if (PollUntil([&] { return QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)); })) {
+        name_ = QString(":%1").arg(number);
+      } else {
+        server_.kill();
+        server_.waitForFinished();
+      }
+    }
+  }
+  ~VirtualDisplay() {
+    server_.terminate();
+    server_.waitForFinished();
+  }
+  const QString& Name() const { return name_; }
+
+  template <typename Condition>
+  static bool PollUntil(Condition done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+      if (timer.elapsed() > kPatienceMs) return false;
+      QTest::qWait(20);
+    }
+    return true;
+  }
+
+ private:
+  QProcess server_;
+  QString name_;
+};
+
+// The program with a home and XDG folders of its own, all empty at the start.
+class RunningProgram {
+ public:
+  explicit RunningProgram(const QString& display) : display_(display) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("HOME", home_.path());
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                            "XDG_RUNTIME_DIR"}) {
+      QDir(home_.path()).mkdir(var);
+      const QString dir = home_.path() + "/" + var;
+      QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      env.insert(var, dir);
+    }
+    process_.setProcessEnvironment(env);
+    process_.start(kGavrento, QStringList{});
+  }
+
+  // The X window of the program, once it is mapped.
+  std::optional<QString> WaitForWindow() {
+    QString id;
+    VirtualDisplay::PollUntil([&] {
+      id = Tool("xdotool", {"search", "--onlyvisible", "--name", "^Calcolo del Gavrento"})
+               .section('\n', 0, 0);
+      return !id.isEmpty();
+    });
+    if (id.isEmpty()) {
+      qWarning() << "no window; the program said:" << process_.readAllStandardError();
+      return std::nullopt;
+    }
+    Tool("xdotool", {"windowfocus", "--sync", id});
+    return id;
+  }
+
+  QString Tool(const QString& program, const QStringList& arguments) const {
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    tool.setProcessEnvironment(env);
+    tool.start(program, arguments);
+    tool.waitForFinished(kPatienceMs);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+  }
+
+  // Asks the window to close as its title bar's button does. A request sent in the first
+  // instants after the window maps can be lost on its way into the toolkit; no person is
+  // that quick, so the request is repeated, as a person would click again.
+  bool CloseWindow(const QString& window) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      Tool(kCloseWindow, {window});
+      QElapsedTimer timer;
+      timer.start();
+      while (timer.elapsed() < 1000) {
+        if (process_.state() == QProcess::NotRunning) return true;
+        QTest::qWait(20);
+      }
+    }
+    return false;
+  }
+
+  bool Ended() {
+    return VirtualDisplay::PollUntil([&] { return process_.state() == QProcess::NotRunning; });
+  }
+  QByteArray Errors() { return process_.readAllStandardError(); }
+  int ExitCode() const { return process_.exitCode(); }
+  QProcess::ExitStatus ExitStatus() const { return process_.exitStatus(); }
+
+  // Every file the program left in its home and XDG folders.
+  QStringList FilesLeft() const {
+    QStringList left;
+    QDirIterator it(home_.path(), QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) left << it.next();
+    return left;
+  }
+
+  ~RunningProgram() {
+    if (process_.state() != QProcess::NotRunning) {
+      process_.kill();
+      process_.waitForFinished();
+    }
+  }
+
+ private:
+  QString display_;
+  QTemporaryDir home_;
+  QProcess process_;
+};
+
+}  // namespace
+
+class TestProgramProcess : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+        QStandardPaths::findExecutable("xdotool").isEmpty()) {
+      QSKIP("needs Xvfb and xdotool; `make test` installs them");
+    }
+    QVERIFY2(!display_.Name().isEmpty(), "Xvfb did not start");
+  }
+
+  // The focus starts on Uscita, so its keys, as its click, end the program.
+  void uscitaEndsTheProgram_data() {
+    QTest::addColumn<QStringList>("action");
+    QTest::newRow("Space") << QStringList{"key", "space"};
+    QTest::newRow("Return") << QStringList{"key", "Return"};
+    QTest::newRow("keypad Enter") << QStringList{"key", "KP_Enter"};
+    // The middle of Uscita, in the window's own coordinates.
+    QTest::newRow("mouse") << QStringList{"mousemove", "--window", "%1", "312",
+                                          "460",       "click",    "1"};
+  }
+  void uscitaEndsTheProgram() {
+    QFETCH(QStringList, action);
+    RunningProgram program(display_.Name());
+    const auto window = program.WaitForWindow();
+    QVERIFY(window);
+    action.replaceInStrings("%1", *window);
+    program.Tool("xdotool", action);
+    QVERIFY2(program.Ended(), program.Errors().constData());
+    QCOMPARE(program.ExitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.ExitCode(), 0);
+  }
+
+  void closingTheWindowEndsTheProgram() {
+    RunningProgram program(display_.Name());
+    const auto window = program.WaitForWindow();
+    QVERIFY(window);
+    QVERIFY2(program.CloseWindow(*window), program.Errors().constData());
+    QCOMPARE(program.ExitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.ExitCode(), 0);
+  }
+
+  // A whole session writes nothing: no settings, no cache, no state.
+  void aSessionLeavesNoFiles_data() {
+    QTest::addColumn<bool>("close");
+    QTest::newRow("ended with Uscita") << false;
+    QTest::newRow("ended by closing") << true;
+  }
+  void aSessionLeavesNoFiles() {
+    QFETCH(bool, close);
+    RunningProgram program(display_.Name());
+    const auto window = program.WaitForWindow();
+    QVERIFY(window);
+    // Into the height box, type, then Calcola and Cancella, all with the mouse.
+    program.Tool("xdotool", {"mousemove", "--window", *window, "196", "128", "click", "1"});
+    program.Tool("xdotool", {"type", "180"});
+    program.Tool("xdotool", {"mousemove", "--window", *window, "200", "356", "click", "1"});
+    program.Tool("xdotool", {"mousemove", "--window", *window, "80", "460", "click", "1"});
+    if (close) {
+      QVERIFY(program.CloseWindow(*window));
+    } else {
+      program.Tool("xdotool", {"mousemove", "--window", *window, "312", "460", "click", "1"});
+    }
+    QVERIFY2(program.Ended(), program.Errors().constData());
+    QCOMPARE(program.ExitCode(), 0);
+    QCOMPARE(program.FilesLeft(), QStringList{});
+  }
+
+ private:
+  VirtualDisplay display_;
+};
+
+QTEST_GUILESS_MAIN(TestProgramProcess)
+#include "test_program_process.moc"
