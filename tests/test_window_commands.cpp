@@ -84,6 +84,8 @@ class TestWindowCommands : public QObject {
     QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(uomo));
     QCOMPARE(window.Box("TxtGavrentoDonna")->text(), Localised(donna));
     QCOMPARE(window.Box("TxtAltezza")->text(), height);
+    // The beginning of a long result is what shows in the narrow box.
+    QCOMPARE(window.Box("TxtGavrentoUomo")->cursorPosition(), 0);
   }
 
   void warning_data() {

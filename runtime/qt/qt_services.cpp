@@ -58,8 +58,12 @@ std::string QtServices::Text(std::string_view control) {
   return TextBox(window_, control).text().toStdString();
 }
 
+// The boxes are narrower than a fifteen-digit result: show its beginning, the digits that
+// matter most, as a text box does after its text is replaced.
 void QtServices::SetText(std::string_view control, std::string_view text) {
-  TextBox(window_, control).setText(Utf8(text));
+  QLineEdit& box = TextBox(window_, control);
+  box.setText(Utf8(text));
+  box.setCursorPosition(0);
 }
 
 int QtServices::MsgBox(const Variant& prompt, int style, const Variant& title) {
