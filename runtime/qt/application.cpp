@@ -5,14 +5,11 @@
 #include <QIcon>
 
 #include "runtime/qt/fonts.h"
+#include "runtime/qt/utf8.h"
 
 namespace gavrento::qt {
 
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Each button's click reaches the window's handler through the one dispatch point.
 void BindClicks(const LoadedWindow& loaded) {

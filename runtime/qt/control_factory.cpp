@@ -7,14 +7,11 @@
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
 #include "runtime/qt/units.h"
+#include "runtime/qt/utf8.h"
 
 namespace gavrento::qt {
 
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment HorizontalAlignment(Alignment align) {
   switch (align) {

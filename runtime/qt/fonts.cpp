@@ -3,6 +3,7 @@
 #include <array>
 
 #include "runtime/qt/units.h"
+#include "runtime/qt/utf8.h"
 
 namespace gavrento::qt {
 
@@ -19,10 +20,6 @@ constexpr std::array kStandIns{
     StandIn{"Garamond", "EB Garamond"},
     StandIn{"Verdana", "DejaVu Sans"},
 };
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -8,14 +8,11 @@
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
 #include "runtime/qt/units.h"
+#include "runtime/qt/utf8.h"
 
 namespace gavrento::qt {
 
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<const ControlRecord*> FocusableInTabOrder(const WindowRecord& record) {
   std::vector<const ControlRecord*> focusable;

@@ -1,4 +1,5 @@
 #include "runtime/qt/qt_services.h"
+#include "runtime/qt/utf8.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -14,10 +15,6 @@ namespace {
 
 constexpr int kButtonsMask = 0x0F;
 constexpr int kIconMask = 0xF0;
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit& TextBox(QWidget& window, std::string_view control) {
   auto* box = window.findChild<QLineEdit*>(Utf8(control), Qt::FindDirectChildrenOnly);
