@@ -30,6 +30,8 @@ void RegisterFontStandIns() {
   }
 }
 
+// The character set needs no mapping: the records use the Western one throughout, and Qt's
+// fonts are chosen by the script of the text they draw.
 QFont FontFor(const FontDescriptor& descriptor) {
   QFont font(Utf8(descriptor.face));
   font.setPixelSize(PointsToPixels(descriptor.size));
