@@ -1,3 +1,4 @@
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -23,10 +24,10 @@ struct Digits {
 };
 
 Digits RoundToSignificant(double magnitude) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
   const std::size_t e = text.find('e');
   Digits out;
   out.digits.push_back(text[0]);
@@ -64,9 +65,9 @@ std::string FixedForm(const Digits& d, std::string_view separator) {
 std::string DoubleToText(double value, std::string_view separator) {
   if (value == 0.0) return "0";  // also -0, which is never shown with a sign
   if (!std::isfinite(value)) {
-    char buffer[8];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::array<char, 8> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
   }
   const Digits d = RoundToSignificant(std::fabs(value));
   const bool exponent_form = d.exponent < kLowestFixedExponent || d.exponent >= kFirstExponentForm;

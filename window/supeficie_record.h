@@ -132,13 +132,14 @@ constexpr bool InsideWindow(int left, int top, int width, int height) {
 }
 
 constexpr bool AllInsideWindow() {
-  for (const ControlRecord& c : kControls) {
-    if (!InsideWindow(c.left, c.top, c.width, c.height)) return false;
-  }
-  for (const LineRecord& l : kDiagramLines) {
-    if (!InsideWindow(std::min(l.x1, l.x2), std::min(l.y1, l.y2), 1, 1)) return false;
-  }
-  return true;
+  constexpr auto control_inside = [](const ControlRecord& c) {
+    return InsideWindow(c.left, c.top, c.width, c.height);
+  };
+  constexpr auto line_inside = [](const LineRecord& l) {
+    return InsideWindow(std::min(l.x1, l.x2), std::min(l.y1, l.y2), 1, 1);
+  };
+  return std::ranges::all_of(kControls, control_inside) &&
+         std::ranges::all_of(kDiagramLines, line_inside);
 }
 
 static_assert(kControls.size() == 27 && kDiagramLines.size() == 14);

@@ -12,7 +12,8 @@ constexpr int TwipsToPixels(int twips) {
 
 // Font sizes are fixed in pixels, as the layout is: 8.25 pt is 11 pixels on any screen.
 constexpr int PointsToPixels(double points) {
-  return static_cast<int>(points * kPixelsPerPoint + 0.5);
+  // Sizes are positive, and std::lround is not constexpr.
+  return static_cast<int>(points * kPixelsPerPoint + 0.5);  // NOLINT(bugprone-incorrect-roundings)
 }
 
 static_assert(PointsToPixels(8.25) == 11 && PointsToPixels(14.25) == 19);
