@@ -5,7 +5,14 @@ function(gavrento_add_test)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "SOURCES;LIBS;ENV")
   qt_add_executable(${arg_NAME} ${arg_SOURCES})
   target_link_libraries(${arg_NAME} PRIVATE Qt6::Test gavrento_options ${arg_LIBS})
-  add_test(NAME ${arg_NAME} COMMAND ${arg_NAME})
+  gavrento_run_test(NAME ${arg_NAME} PROGRAM ${arg_NAME} ENV ${arg_ENV})
+endfunction()
+
+# gavrento_run_test(NAME <name> PROGRAM <test program target> [ENV <VAR=value...>])
+# Registers one more run of a test program, for instance under another locale.
+function(gavrento_run_test)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;PROGRAM" "ENV")
+  add_test(NAME ${arg_NAME} COMMAND ${arg_PROGRAM})
   set_tests_properties(${arg_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${arg_ENV}")
 endfunction()
