@@ -16,50 +16,63 @@ constexpr int kSignificantDigits = 15;
 constexpr int kLowestFixedExponent = -4;  // 0.0001 is still written out
 constexpr int kFirstExponentForm = 15;    // 1E15 is not
 
-// The 15 significant digits of a finite, non-zero magnitude without trailing zeros, and
-// the decimal exponent of the first one, both after correct rounding.
+// The significant digits of a finite, non-zero magnitude, at most 15 and without trailing
+// zeros, and the decimal exponent of the first one, both after correct rounding. Kept in
+// place, without allocating: every click writes two of these.
 struct Digits {
-  std::string digits;
+  std::array<char, kSignificantDigits> digits{};
+  std::size_t count = 0;
   int exponent = 0;
+
+  std::string_view All() const { return {digits.data(), count}; }
+  std::string_view From(std::size_t first) const {
+    return first < count ? All().substr(first) : std::string_view();
+  }
 };
 
+int ParseExponent(std::string_view text) {  // "+05", "-324"
+  int magnitude = 0;
+  for (const char c : text.substr(1)) magnitude = magnitude * 10 + (c - '0');
+  return text[0] == '-' ? -magnitude : magnitude;
+}
+
 Digits RoundToSignificant(double magnitude) {
-  std::array<char, 64> buffer{};
+  std::array<char, 32> buffer{};  // "d.dddddddddddddde+ddd"
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1);
   const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
   const std::size_t e = text.find('e');
   Digits out;
-  out.digits.push_back(text[0]);
-  if (e > 2) out.digits.append(text.substr(2, e - 2));  // skip the '.'
-  while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
-  out.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+  for (std::size_t i = 0; i < e; ++i) {
+    if (text[i] != '.') out.digits[out.count++] = text[i];
+  }
+  while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+  out.exponent = ParseExponent(text.substr(e + 1));
   return out;
 }
 
-std::string ExponentForm(const Digits& d, std::string_view separator) {
-  std::string text(1, d.digits[0]);
-  if (d.digits.size() > 1) text.append(separator).append(d.digits, 1);
+void AppendExponentForm(std::string& text, const Digits& d, std::string_view separator) {
+  text += d.digits[0];
+  if (d.count > 1) text.append(separator).append(d.From(1));
   text += d.exponent < 0 ? "E-" : "E+";
   const int magnitude = std::abs(d.exponent);
   if (magnitude < 10) text += '0';
-  text += std::to_string(magnitude);
-  return text;
+  std::array<char, 4> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
+  text.append(buffer.data(), result.ptr);
 }
 
-std::string FixedForm(const Digits& d, std::string_view separator) {
+void AppendFixedForm(std::string& text, const Digits& d, std::string_view separator) {
   if (d.exponent < 0) {
-    // Appended rather than concatenated: GCC 12 at -O3 warns wrongly (-Wrestrict) on
-    // "0" + std::string, which breaks Release builds with warnings as errors.
-    std::string text("0");
+    text += '0';
     text.append(separator).append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    return text.append(d.digits);
+    text.append(d.All());
+    return;
   }
-  const std::size_t integer_digits = static_cast<std::size_t>(d.exponent) + 1;
-  std::string text = d.digits.substr(0, integer_digits);
-  if (text.size() < integer_digits) text.append(integer_digits - text.size(), '0');
-  if (d.digits.size() > integer_digits) text.append(separator).append(d.digits, integer_digits);
-  return text;
+  const auto integer_digits = static_cast<std::size_t>(d.exponent) + 1;
+  text.append(d.All().substr(0, integer_digits));
+  if (d.count < integer_digits) text.append(integer_digits - d.count, '0');
+  if (d.count > integer_digits) text.append(separator).append(d.From(integer_digits));
 }
 
 std::string DoubleToText(double value, std::string_view separator) {
@@ -70,9 +83,14 @@ std::string DoubleToText(double value, std::string_view separator) {
     return {buffer.data(), result.ptr};
   }
   const Digits d = RoundToSignificant(std::fabs(value));
-  const bool exponent_form = d.exponent < kLowestFixedExponent || d.exponent >= kFirstExponentForm;
-  const std::string body = exponent_form ? ExponentForm(d, separator) : FixedForm(d, separator);
-  return value < 0 ? "-" + body : body;
+  std::string text;
+  if (value < 0) text += '-';
+  if (d.exponent < kLowestFixedExponent || d.exponent >= kFirstExponentForm) {
+    AppendExponentForm(text, d, separator);
+  } else {
+    AppendFixedForm(text, d, separator);
+  }
+  return text;
 }
 
 }  // namespace
