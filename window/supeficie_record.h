@@ -21,6 +21,9 @@ inline constexpr std::string_view kCmdUscita = "CmdUscita";
 
 namespace supeficie_detail {
 
+constexpr int kClientWidth = 5865;   // 391 pixels
+constexpr int kClientHeight = 7710;  // 514 pixels
+
 constexpr ControlKind kLabel = ControlKind::kLabel;
 constexpr ControlKind kText = ControlKind::kTextBox;
 constexpr ControlKind kButton = ControlKind::kCommandButton;
@@ -127,8 +130,8 @@ constexpr bool AllNamesDistinct() {
 
 constexpr bool InsideWindow(int left, int top, int width, int height) {
   constexpr int kSlack = 375;  // "GAVRENTO DONNA" reaches past the right edge, and is cut there
-  return left >= 0 && top >= 0 && width > 0 && height > 0 && left + width <= 5865 + kSlack &&
-         top + height <= 7710;
+  return left >= 0 && top >= 0 && width > 0 && height > 0 &&
+         left + width <= kClientWidth + kSlack && top + height <= kClientHeight;
 }
 
 constexpr bool AllInsideWindow() {
@@ -153,8 +156,8 @@ static_assert(AllInsideWindow(), "every control starts inside the window");
 inline constexpr WindowRecord kSupeficie{
     .name = "Supeficie",
     .caption = "Calcolo del Gavrento dell'Uomo e della Donna",
-    .client_width = 5865,
-    .client_height = 7710,
+    .client_width = supeficie_detail::kClientWidth,
+    .client_height = supeficie_detail::kClientHeight,
     .font = supeficie_detail::kSans12,
     .back_colour = kButtonFaceColour,
     .controls = supeficie_detail::kControls,
