@@ -6,8 +6,8 @@
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
-#include "runtime/qt/units.h"
 #include "runtime/qt/utf8.h"
+#include "runtime/units.h"
 
 namespace gavrento::qt {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "runtime/qt/units.h"
 #include "runtime/qt/utf8.h"
+#include "runtime/units.h"
 
 namespace gavrento::qt {
 

@@ -7,8 +7,8 @@
 #include "runtime/qt/control_factory.h"
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
-#include "runtime/qt/units.h"
 #include "runtime/qt/utf8.h"
+#include "runtime/units.h"
 
 namespace gavrento::qt {
 

@@ -1,6 +1,6 @@
 #include "runtime/win32/control_factory.h"
 
-#include "runtime/win32/units.h"
+#include "runtime/units.h"
 #include "runtime/win32/wide_text.h"
 
 namespace gavrento::win32 {

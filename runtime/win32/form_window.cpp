@@ -1,11 +1,11 @@
 #include "runtime/win32/form_window.h"
 
+#include "runtime/units.h"
 #include "runtime/win32/control_factory.h"
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/lines.h"
 #include "runtime/win32/stacking_order.h"
 #include "runtime/win32/system_colours.h"
-#include "runtime/win32/units.h"
 #include "runtime/win32/wide_text.h"
 
 namespace gavrento::win32 {

@@ -1,7 +1,7 @@
 #include "runtime/win32/lines.h"
 
+#include "runtime/units.h"
 #include "runtime/win32/system_colours.h"
-#include "runtime/win32/units.h"
 
 namespace gavrento::win32 {
 

@@ -17,15 +17,15 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/units.h"
 #include "runtime/win32/control_ids.h"
-#include "runtime/win32/units.h"
 #include "runtime/win32/wide_text.h"
 #include "window/supeficie_record.h"
 
 namespace {
 
 using gavrento::kSupeficie;
-using gavrento::win32::TwipsToPixels;
+using gavrento::TwipsToPixels;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
 
