@@ -5,16 +5,6 @@
 
 #include "bench/first_paint.h"
 
-namespace {
-
-void WatchForFirstPaint() {
-  gavrento::bench::WatchForFirstPaint();
-}
-
-}  // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(WatchForFirstPaint)
-
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QWidget window;

@@ -4,16 +4,6 @@
 #include "runtime/progetto.h"
 #include "runtime/qt/application.h"
 
-namespace {
-
-void WatchForFirstPaint() {
-  gavrento::bench::WatchForFirstPaint();
-}
-
-}  // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(WatchForFirstPaint)
-
 int main(int argc, char** argv) {
   return gavrento::qt::RunProject(gavrento::kProgetto, argc, argv);
 }
