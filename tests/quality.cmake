@@ -1,11 +1,11 @@
 # Tests of exactness at scale, hostile input and long use, on the real window where it
 # matters. Included by tests/CMakeLists.txt.
 
-gavrento_add_test(NAME test_exactness SOURCES test_exactness.cpp LIBS calc)
+include(${CMAKE_CURRENT_SOURCE_DIR}/exactness.cmake)
 if(GAVRENTO_SANITIZE)
   # A million heights take minutes under the sanitizers; the full million runs in every
   # ordinary build, and the tenths of a centimetre are all checked in both.
-  target_compile_definitions(test_exactness PRIVATE GAVRENTO_EXACTNESS_RANDOM_HEIGHTS=100000)
+  target_compile_definitions(exactness PRIVATE GAVRENTO_EXACTNESS_RANDOM_HEIGHTS=100000)
 endif()
 
 # Typed and pasted text of every kind, with both decimal separators.
