@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs what the Windows build and its tests need on Debian 12, skipping what is
-# already there: the mingw-w64 cross-compiler, the 32-bit wine to run the program, a
-# virtual display with tools to type, click and take pictures, the faces that stand in for
-# Windows' own, and the Italian locale the tests run the program in.
+# Installs what the Windows builds and their tests need on Debian 12, skipping what is
+# already there: the mingw-w64 cross-compilers for both processors, wine to run the
+# programs (wine64 everywhere; wine32 for the 32-bit program, where the machine can
+# execute it), a virtual display with tools to type, click and take pictures, the tools
+# that read the executable, the faces that stand in for Windows' own, and the Italian
+# locale the tests run the program in.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++                   # the build, and the resource checker for this machine
-  g++-mingw-w64-i686-win32                # Gavrento.exe and the test helper
-  wine wine32:i386 fonts-wine             # a 32-bit Windows to run them in
-  xvfb xauth xdotool xclip imagemagick    # a display, a person's keys and clicks, pictures
+  cmake ninja-build                       # the builds
+  g++-mingw-w64-i686-win32                # build-win32/Gavrento.exe and its test helpers
+  g++-mingw-w64-x86-64-win32              # build-win64/Gavrento.exe and its test helpers
+  wine wine64 wine32:i386 fonts-wine      # a Windows to run them in
+  xvfb xauth xdotool imagemagick          # a display, a person's keys and clicks, pictures
+  binutils icoutils                       # objdump, wrestool and icotool read the executable
   fonts-ebgaramond fonts-dejavu-core      # stand-ins for Garamond and Verdana
-  locales perl                            # the Italian run; the checker's faulty copies
+  locales                                 # the Italian run
 )
 
 as_root=()

@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Runs Gavrento.exe under wine on a virtual display and drives it as a person would: keys
 # and clicks through the X server, the window read back by a helper through Windows'
-# own window messages. Also checks the executable's resources and imports.
+# own window messages.
 #
-# Usage: tests/windows/run-tests.sh BUILD_DIR CHECKER [SCREENSHOT.png]
-#   BUILD_DIR   the Windows build, holding Gavrento.exe and tests/windows/read_controls.exe
-#   CHECKER     the resource checker built for this machine
-#   SCREENSHOT  where to save a picture of the window showing the results for 180 cm
+# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READ_CONTROLS.exe PREFIX
+#   ARCH      i686 or x86_64, the processor both programs were built for
+#   PREFIX    the wine prefix (see wine-env.sh)
+# With GAVRENTO_WINDOWS_SCREENSHOT=FILE.png it keeps a picture of the window showing the
+# results for 180 cm. Exits 77 when the machine cannot run 32-bit programs.
 set -uo pipefail
 
-build=$(realpath "$1")
-checker=$(realpath "$2")
-screenshot=${3:+$(realpath -m "$3")}
 here=$(cd "$(dirname "$0")" && pwd)
-exe=$build/Gavrento.exe
-reader_exe=$build/tests/windows/read_controls.exe
+source "$here/wine-env.sh"
+arch=$1
+exe=$(realpath "$2")
+reader_exe=$(realpath "$3")
+prefix=$4
+screenshot=${GAVRENTO_WINDOWS_SCREENSHOT:+$(realpath -m "$GAVRENTO_WINDOWS_SCREENSHOT")}
 
 readonly kWindowTitle="Calcolo del Gavrento dell'Uomo e della Donna"
 readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
@@ -51,44 +53,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# ---- The executable's resources, read from the file itself ------------------------------
-
-check_file() {
-  local output
-  output=$("$checker" "$1")
-  local status=$?
-  echo "$output" | grep -v '^\(PASS\|FAIL\) ' || true
-  while read -r verdict name; do
-    case $verdict in
-      PASS) pass "resources: $name" ;;
-      FAIL) fail "resources: $name" ;;
-    esac
-  done < <(echo "$output" | grep '^\(PASS\|FAIL\) ')
-  [[ $status -eq 0 ]] || fail "resources: checker exit status $status"
-}
-
-# A changed copy of the executable, with one text replaced by another of the same length
-# (as UTF-16 or as ASCII), so the checker's verdict on a known fault is tested.
-# Usage: mutant_fails utf16|ascii FROM TO
-mutant_fails() {
-  local copy=$work/mutant.exe wide=
-  [[ $1 == utf16 ]] && wide=1
-  WIDE=$wide FROM=$2 TO=$3 perl -0777 -pe '
-    BEGIN { ($f, $t) = map { $ENV{WIDE} ? join("", map { "$_\0" } split //) : $_ } $ENV{FROM}, $ENV{TO} }
-    s/\Q$f\E/$t/g' "$exe" >"$copy"
-  ! cmp -s "$exe" "$copy" && ! "$checker" "$copy" >/dev/null
-}
-
-echo "== resources"
-check_file "$exe"
-check "resources: a wrong original file name is caught" \
-  mutant_fails utf16 Gavrento.exe Gavrentx.exe
-check "resources: a library that is not Windows' own is caught" \
-  mutant_fails ascii GDI32.dll GDI99.dll
-rejects() { ! "$checker" "$1" >/dev/null; }
-check "resources: an executable without version or icon is caught" rejects "$reader_exe"
-
 # ---- A display, and a Windows of our own on it -----------------------------------------
+
+wine_prepare "$arch" "$prefix" || exit
+echo "== driving $exe ($arch)"
 
 echo "== starting Xvfb and wine"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -97,25 +65,20 @@ display_ready() { [[ -s $work/display ]]; }
 poll 30 display_ready || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
-# No runtimes for .NET or HTML: the program uses neither, and installing them is slow.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C
-wineboot --init >/dev/null 2>&1
-wineserver -w
 wineserver -p  # one server for every process of the run: each helper call starts fast
+export LC_ALL=C
 # Without a window manager wine places and decorates its windows itself. Garamond and
 # Verdana are not in wine: free faces of close metrics stand in, as they do for the Qt build.
 # wine draws the frame's buttons with Marlett, which this prefix does not pick up by itself.
 marlett=/usr/share/wine/fonts/marlett.ttf
 [[ -e $marlett ]] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Garamond /d 'EB Garamond 12' /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
+wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Garamond /d 'EB Garamond 12' /f >/dev/null 2>&1
+wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
 
 # ---- Driving the window ----------------------------------------------------------------
 
-reader() { wine "$reader_exe" "$@" 2>/dev/null; }
+reader() { wine_run "$reader_exe" "$@" 2>/dev/null; }
 text_of() { reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }'; }
 has_text() { [[ "$(text_of "$1")" == "$2" ]]; }
 has_results() { has_text TxtGavrentoUomo "$1" && has_text TxtGavrentoDonna "$2"; }
@@ -137,7 +100,7 @@ start_app() {
   stop_app
   rm -f "$app_status"
   (
-    wine "$exe" >/dev/null 2>&1
+    wine_run "$exe" >/dev/null 2>&1
     echo $? >"$app_status"
   ) &
   app_pid=$!
@@ -261,5 +224,5 @@ else
   fail "the it_IT.UTF-8 locale is not generated"
 fi
 
-echo "$passed passed, $failed failed"
+echo "$(basename "$exe") for $arch under wine: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# What Gavrento.exe carries, read from the file with binutils and icoutils: a GUI program
+# for the processor it was built for, importing only Windows' own libraries, with its
+# Italian version block and its three-image icon.
+# Usage: tests/windows/check-executable.sh Gavrento.exe ARCH   (ARCH: i686 or x86_64)
+set -uo pipefail
+exe=$1
+arch=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+failed=0
+expect() { # expect NAME ACTUAL WANTED
+  if [[ $2 == "$3" ]]; then
+    echo "PASS $1"
+  else
+    printf 'FAIL %s:\n  found:  %s\n  wanted: %s\n' "$1" "${2//$'\n'/ | }" "${3//$'\n'/ | }"
+    failed=1
+  fi
+}
+lines() { printf '%s\n' "$@"; }
+
+declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
+headers=$(objdump -p "$exe")
+expect "file format" "$(objdump -f "$exe" | sed -n 's/.*file format //p')" "${kFormat[$arch]}"
+expect "GUI subsystem" "$(awk '$1 == "Subsystem" { print $3 }' <<<"$headers")" "(Windows"
+# The compiler's runtimes are linked in: nothing to ship beside the executable.
+expect "imports only Windows' own libraries" \
+  "$(sed -n 's/.*DLL Name: //p' <<<"$headers" | sort -f)" "$(lines GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll)"
+expect "address space layout randomisation and no-execute data" \
+  "$(grep -oE '^\s+(DYNAMIC_BASE|NX_COMPAT)$' <<<"$headers" | tr -d '[:space:]')" "DYNAMIC_BASENX_COMPAT"
+
+# Every resource is tagged Italian (1040), as its version strings are.
+expect "resources: three icon images, the icon group and the version block, all Italian" \
+  "$(wrestool -l "$exe" | awk '{ print $1, $3 }')" \
+  "$(lines '--type=3 --language=1040' '--type=3 --language=1040' '--type=3 --language=1040' \
+    '--type=14 --language=1040' '--type=16 --language=1040')"
+
+wrestool --raw -x --type=16 "$exe" >"$work/version"
+strings_of_version=$(strings -el "$work/version" | paste -sd' ')
+for pair in "FileVersion 1.00" "ProductVersion 1.00" "ProductName Gavrento" \
+  "InternalName Gavrento" "OriginalFilename Gavrento.exe" "StringFileInfo 041004B0"; do
+  expect "version: $pair" "$(grep -oF -- "$pair" <<<"$strings_of_version")" "$pair"
+done
+# The Translation value closes the block: Italian (0x0410) in Unicode (code page 1200).
+expect "version: translation Italian, Unicode" "$(tail -c 4 "$work/version" | od -An -tx2 | xargs)" \
+  "0410 04b0"
+# VS_FIXEDFILEINFO: its signature, its own version, then file and product version 1.0.0.0.
+expect "version: fixed file and product version 1.0.0.0" \
+  "$(od -An -tx4 -v "$work/version" | xargs | grep -oE 'feef04bd( [0-9a-f]{8}){5}')" \
+  "feef04bd 00010000 00010000 00000000 00010000 00000000"
+
+# The icon group as it lists its images, then each image as its own bitmap is drawn.
+wrestool -x --type=14 "$exe" >"$work/gavrento.ico"
+expect "icon group: 32x32 in 2 colours, 32x32 and 16x16 in 16" \
+  "$(icotool -l "$work/gavrento.ico" | awk '{ print $3, $4, $5 }')" \
+  "$(lines '--width=32 --height=32 --bit-depth=1' '--width=32 --height=32 --bit-depth=4' \
+    '--width=16 --height=16 --bit-depth=4')"
+icotool -x -o "$work" "$work/gavrento.ico"
+expect "icon images as drawn" "$(identify -format '%wx%h\n' "$work"/*.png)" "$(lines 32x32 32x32 16x16)"
+
+exit $failed

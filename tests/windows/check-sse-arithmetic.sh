@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The program's own code does its double arithmetic with SSE2, never on the x87 unit,
+# whose extra precision rounds twice and changes the fifteenth digit. Loading a returned
+# double from the x87 stack is only the calling convention; adding, subtracting,
+# multiplying or dividing there is the fault.
+# Usage: tests/windows/check-sse-arithmetic.sh LIBRARY.a...
+set -uo pipefail
+x87=$(objdump -d --no-show-raw-insn "$@" | grep -E '^\s+[0-9a-f]+:\s+f(add|sub|mul|div|sqrt|prem)')
+if [[ -n $x87 ]]; then
+  echo "FAIL x87 arithmetic in $*:"
+  echo "$x87"
+  exit 1
+fi
+echo "PASS no x87 arithmetic in $(basename -a "$@" | paste -sd' ')"
