@@ -31,7 +31,7 @@ struct Expected {
 constexpr Qt::Alignment kL = Qt::AlignLeft;
 constexpr Qt::Alignment kC = Qt::AlignHCenter;
 const char* const kSans = "Liberation Sans";
-const char* const kSerif = "EB Garamond";
+const char* const kSerif = "EB Garamond 12";
 const char* const kVerdana = "DejaVu Sans";
 
 // In pixels, as the window must show them at 96 dots per inch.

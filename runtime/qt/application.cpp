@@ -6,6 +6,7 @@
 
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/utf8.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::qt {
 
@@ -14,10 +15,8 @@ namespace {
 // Each button's click reaches the window's handler through the one dispatch point.
 void BindClicks(const LoadedWindow& loaded) {
   for (const ControlRecord& control : loaded.window->Record().controls) {
-    if (control.kind != ControlKind::kCommandButton) continue;
-    if (!loaded.form->HasClickHandler(control.name)) continue;
-    auto* button =
-        loaded.window->findChild<QAbstractButton*>(Utf8(control.name), Qt::FindDirectChildrenOnly);
+    if (!RunsClickHandler(control, *loaded.form)) continue;
+    auto* button = qobject_cast<QAbstractButton*>(loaded.window->Control(control.name));
     Form* form = loaded.form.get();
     Services* services = loaded.services.get();
     const std::string_view name = control.name;
@@ -42,7 +41,7 @@ QIcon ApplicationIcon() {
 LoadedWindow LoadStartupWindow(const ProjectDescriptor& project) {
   LoadedWindow loaded;
   loaded.window = std::make_unique<FormWindow>(*project.startup.record);
-  loaded.services = std::make_unique<QtServices>(*loaded.window, Utf8(project.name));
+  loaded.services = std::make_unique<QtServices>(*loaded.window, std::string(project.name));
   loaded.form = project.startup.create(*loaded.services);
   BindClicks(loaded);
   if (QWidget* first = loaded.window->FirstInTabOrder()) first->setFocus();

@@ -8,19 +8,19 @@
 #include "runtime/qt/system_colours.h"
 #include "runtime/qt/utf8.h"
 #include "runtime/units.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::qt {
 
 namespace {
 
-Qt::Alignment HorizontalAlignment(Alignment align) {
-  switch (align) {
-    case Alignment::kRight:
+Qt::Alignment HorizontalAlignment(const ControlRecord& record) {
+  switch (AlignmentOf(record)) {
+    case HorizontalAlign::kRight:
       return Qt::AlignRight;
-    case Alignment::kCentre:
+    case HorizontalAlign::kCentre:
       return Qt::AlignHCenter;
-    case Alignment::kLeft:
-    case Alignment::kDefault:
+    case HorizontalAlign::kLeft:
       break;
   }
   return Qt::AlignLeft;
@@ -33,7 +33,7 @@ QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
   label->setTextFormat(Qt::PlainText);
   label->setText(Utf8(record.caption));
   label->setWordWrap(true);
-  label->setAlignment(HorizontalAlignment(record.align) | Qt::AlignTop);
+  label->setAlignment(HorizontalAlignment(record) | Qt::AlignTop);
   label->setAutoFillBackground(true);
   label->setBackgroundRole(RoleForSystemColour(kButtonFaceColour));
   if (const QPalette::ColorRole role = RoleForSystemColour(record.colour);
@@ -45,7 +45,7 @@ QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
 
 QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
   auto* box = new QLineEdit(parent);
-  box->setAlignment(HorizontalAlignment(record.align) | Qt::AlignVCenter);
+  box->setAlignment(HorizontalAlignment(record) | Qt::AlignVCenter);
   box->setFocusPolicy(Qt::StrongFocus);
   box->setAccessibleName(Utf8(record.accessible_name));
   return box;

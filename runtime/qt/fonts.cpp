@@ -1,32 +1,14 @@
 #include "runtime/qt/fonts.h"
 
-#include <array>
-
 #include "runtime/qt/utf8.h"
 #include "runtime/units.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::qt {
 
-namespace {
-
-struct StandIn {
-  const char* face;
-  const char* replacement;
-};
-
-// Free faces with close metrics, so the captions fill their boxes as the layout expects.
-constexpr std::array kStandIns{
-    StandIn{"MS Sans Serif", "Liberation Sans"},
-    StandIn{"Garamond", "EB Garamond"},
-    StandIn{"Verdana", "DejaVu Sans"},
-};
-
-}  // namespace
-
 void RegisterFontStandIns() {
-  for (const StandIn& stand_in : kStandIns) {
-    QFont::insertSubstitution(QString::fromLatin1(stand_in.face),
-                              QString::fromLatin1(stand_in.replacement));
+  for (const FontStandIn& stand_in : kFontStandIns) {
+    QFont::insertSubstitution(Utf8(stand_in.face), Utf8(stand_in.stand_in));
   }
 }
 

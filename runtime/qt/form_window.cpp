@@ -1,31 +1,15 @@
 #include "runtime/qt/form_window.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <vector>
 
 #include "runtime/qt/control_factory.h"
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
 #include "runtime/qt/utf8.h"
 #include "runtime/units.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::qt {
-
-namespace {
-
-std::vector<const ControlRecord*> FocusableInTabOrder(const WindowRecord& record) {
-  std::vector<const ControlRecord*> focusable;
-  for (const ControlRecord& control : record.controls) {
-    if (TakesFocus(control)) focusable.push_back(&control);
-  }
-  std::sort(focusable.begin(), focusable.end(), [](const ControlRecord* a, const ControlRecord* b) {
-    return a->tab_index < b->tab_index;
-  });
-  return focusable;
-}
-
-}  // namespace
 
 FormWindow::FormWindow(const WindowRecord& record) : record_(record) {
   setObjectName(Utf8(record.name));
@@ -42,16 +26,19 @@ void FormWindow::CreateControls() {
   for (const ControlRecord& control : record_.controls) CreateControl(control, this);
 }
 
+QWidget* FormWindow::Control(std::string_view name) const {
+  return findChild<QWidget*>(Utf8(name), Qt::FindDirectChildrenOnly);
+}
+
 QWidget* FormWindow::FirstInTabOrder() const {
-  const auto focusable = FocusableInTabOrder(record_);
-  if (focusable.empty()) return nullptr;
-  return findChild<QWidget*>(Utf8(focusable.front()->name), Qt::FindDirectChildrenOnly);
+  const ControlRecord* first = gavrento::FirstInTabOrder(record_);
+  return first == nullptr ? nullptr : Control(first->name);
 }
 
 void FormWindow::ChainTabOrder() {
   QWidget* previous = nullptr;
-  for (const ControlRecord* control : FocusableInTabOrder(record_)) {
-    auto* widget = findChild<QWidget*>(Utf8(control->name), Qt::FindDirectChildrenOnly);
+  for (const std::size_t index : TabOrder(record_)) {
+    QWidget* widget = Control(record_.controls[index].name);
     if (previous != nullptr) setTabOrder(previous, widget);
     previous = widget;
   }

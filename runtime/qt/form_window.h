@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
 
 #include "runtime/control_record.h"
 
@@ -15,6 +16,9 @@ class FormWindow : public QWidget {
   explicit FormWindow(const WindowRecord& record);
 
   const WindowRecord& Record() const { return record_; }
+
+  // The control made from the record of this name; null when there is none.
+  QWidget* Control(std::string_view name) const;
 
   // The control that takes the focus first: the lowest tab index.
   QWidget* FirstInTabOrder() const;

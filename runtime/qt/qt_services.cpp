@@ -8,35 +8,33 @@
 #include <utility>
 
 #include "runtime/conversions.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::qt {
 
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
-QLineEdit& TextBox(QWidget& window, std::string_view control) {
-  auto* box = window.findChild<QLineEdit*>(Utf8(control), Qt::FindDirectChildrenOnly);
+QLineEdit& TextBox(const FormWindow& window, std::string_view control) {
+  auto* box =
+      qobject_cast<QLineEdit*>(window.Control(TextBoxRecord(window.Record(), control).name));
   if (box == nullptr) Raise(ErrorCode::kControlCallFailed);
   return *box;
 }
 
-QMessageBox::Icon IconForStyle(int style) {
-  switch (style & kIconMask) {
-    case 0:
-      return QMessageBox::NoIcon;
-    case kVbCritical:
+QMessageBox::Icon IconFor(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kCritical:
       return QMessageBox::Critical;
-    case kVbQuestion:
+    case MessageIcon::kQuestion:
       return QMessageBox::Question;
-    case kVbExclamation:
+    case MessageIcon::kExclamation:
       return QMessageBox::Warning;
-    case kVbInformation:
+    case MessageIcon::kInformation:
       return QMessageBox::Information;
-    default:
-      Raise(ErrorCode::kInvalidCall);
+    case MessageIcon::kNone:
+      break;
   }
+  return QMessageBox::NoIcon;
 }
 
 // Modal to the whole program: while it is up, the window takes no input.
@@ -48,7 +46,7 @@ void ShowModal(QWidget& window, QMessageBox::Icon icon, const QString& title, co
 
 }  // namespace
 
-QtServices::QtServices(QWidget& window, QString program_name)
+QtServices::QtServices(FormWindow& window, std::string program_name)
     : window_(window), program_name_(std::move(program_name)) {}
 
 std::string QtServices::Text(std::string_view control) {
@@ -64,12 +62,9 @@ void QtServices::SetText(std::string_view control, std::string_view text) {
 }
 
 int QtServices::MsgBox(const Variant& prompt, int style, const Variant& title) {
-  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
-  const QMessageBox::Icon icon = IconForStyle(style);
+  const QMessageBox::Icon icon = IconFor(MessageBoxIcon(style));
   const std::string separator = DecimalSeparator();
-  const QString caption = std::holds_alternative<Omitted>(title)
-                              ? program_name_
-                              : Utf8(VariantToText(title, separator));
+  const QString caption = Utf8(MessageBoxTitle(title, program_name_, separator));
   ShowModal(window_, icon, caption, Utf8(VariantToText(prompt, separator)));
   return kVbOK;
 }
@@ -83,7 +78,7 @@ void QtServices::End() {
 }
 
 void QtServices::ReportError(const RunTimeError& error) {
-  ShowModal(window_, QMessageBox::Critical, program_name_, Utf8(ErrorReportText(error)));
+  ShowModal(window_, QMessageBox::Critical, Utf8(program_name_), Utf8(ErrorReportText(error)));
 }
 
 }  // namespace gavrento::qt

@@ -2,18 +2,17 @@
 // locale's decimal separator.
 #pragma once
 
-#include <QString>
+#include <string>
 
+#include "runtime/qt/form_window.h"
 #include "runtime/services.h"
-
-class QWidget;
 
 namespace gavrento::qt {
 
 class QtServices : public Services {
  public:
   // The window whose controls the handlers reach; the program's name titles error reports.
-  QtServices(QWidget& window, QString program_name);
+  QtServices(FormWindow& window, std::string program_name);
 
   std::string Text(std::string_view control) override;
   void SetText(std::string_view control, std::string_view text) override;
@@ -23,8 +22,8 @@ class QtServices : public Services {
   void ReportError(const RunTimeError& error) override;
 
  private:
-  QWidget& window_;
-  QString program_name_;
+  FormWindow& window_;
+  std::string program_name_;
 };
 
 }  // namespace gavrento::qt

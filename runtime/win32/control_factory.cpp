@@ -1,7 +1,10 @@
 #include "runtime/win32/control_factory.h"
 
+#include <array>
+
 #include "runtime/units.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::win32 {
 
@@ -17,30 +20,12 @@ struct WindowKind {
   DWORD ex_style;
 };
 
-DWORD LabelAlignment(Alignment align) {
-  switch (align) {
-    case Alignment::kCentre:
-      return SS_CENTER;
-    case Alignment::kRight:
-      return SS_RIGHT;
-    case Alignment::kLeft:
-    case Alignment::kDefault:
-      break;
-  }
-  return SS_LEFT;
-}
+// The style bits for each alignment, in the order of HorizontalAlign: left, right, centre.
+constexpr std::array<DWORD, 3> kLabelAlignment{SS_LEFT, SS_RIGHT, SS_CENTER};
+constexpr std::array<DWORD, 3> kTextBoxAlignment{ES_LEFT, ES_RIGHT, ES_CENTER};
 
-DWORD TextBoxAlignment(Alignment align) {
-  switch (align) {
-    case Alignment::kCentre:
-      return ES_CENTER;
-    case Alignment::kRight:
-      return ES_RIGHT;
-    case Alignment::kLeft:
-    case Alignment::kDefault:
-      break;
-  }
-  return ES_LEFT;
+DWORD StyleFor(const std::array<DWORD, 3>& styles, const ControlRecord& record) {
+  return styles.at(static_cast<std::size_t>(AlignmentOf(record)));
 }
 
 // Labels: no border, text from the top, wrapped at blanks and cut at the bottom edge, an
@@ -50,14 +35,14 @@ DWORD TextBoxAlignment(Alignment align) {
 WindowKind KindOf(const ControlRecord& record) {
   switch (record.kind) {
     case ControlKind::kTextBox:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | TextBoxAlignment(record.align),
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | StyleFor(kTextBoxAlignment, record),
               WS_EX_CLIENTEDGE};
     case ControlKind::kCommandButton:
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kLabel:
       break;
   }
-  return {L"STATIC", SS_NOPREFIX | LabelAlignment(record.align), 0};
+  return {L"STATIC", SS_NOPREFIX | StyleFor(kLabelAlignment, record), 0};
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "runtime/win32/stacking_order.h"
 #include "runtime/win32/system_colours.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::win32 {
 
@@ -175,19 +176,17 @@ void FormWindow::Command(WPARAM wparam, LPARAM lparam) {
     return;
   }
   if (HIWORD(wparam) != BN_CLICKED) return;
-  const ControlRecord* record = RecordForId(record_, id);
-  if (record != nullptr && record->kind == ControlKind::kCommandButton) Click(*record);
+  if (const ControlRecord* record = RecordForId(record_, id)) Click(*record);
 }
 
 void FormWindow::ClickFocusedButton() {
   HWND focus = GetFocus();
   if (focus == nullptr || GetParent(focus) != window_) return;
-  const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(focus));
-  if (record != nullptr && record->kind == ControlKind::kCommandButton) Click(*record);
+  if (const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(focus))) Click(*record);
 }
 
 void FormWindow::Click(const ControlRecord& control) {
-  if (form_ == nullptr || !form_->HasClickHandler(control.name)) return;
+  if (form_ == nullptr || !RunsClickHandler(control, *form_)) return;
   DispatchClick(*form_, control.name, *services_);
 }
 

@@ -13,7 +13,4 @@ namespace gavrento::win32 {
 // then the labels with later records above earlier ones, as labels may overlap.
 std::vector<std::size_t> StackingOrder(const WindowRecord& window);
 
-// The control that takes the focus first; null when no control takes it.
-const ControlRecord* FirstInTabOrder(const WindowRecord& window);
-
 }  // namespace gavrento::win32

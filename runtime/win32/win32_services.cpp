@@ -3,33 +3,30 @@
 #include <utility>
 
 #include "runtime/conversions.h"
-#include "runtime/win32/control_ids.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::win32 {
 
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
 // LOCALE_SDECIMAL is at most four characters with the terminating NUL.
 constexpr int kSeparatorBuffer = 8;
 
-UINT IconForStyle(int style) {
-  switch (style & kIconMask) {
-    case 0:
-      return 0;
-    case kVbCritical:
+UINT IconFor(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kCritical:
       return MB_ICONERROR;
-    case kVbQuestion:
+    case MessageIcon::kQuestion:
       return MB_ICONQUESTION;
-    case kVbExclamation:
+    case MessageIcon::kExclamation:
       return MB_ICONWARNING;
-    case kVbInformation:
+    case MessageIcon::kInformation:
       return MB_ICONINFORMATION;
-    default:
-      Raise(ErrorCode::kInvalidCall);
+    case MessageIcon::kNone:
+      break;
   }
+  return 0;
 }
 
 }  // namespace
@@ -37,13 +34,8 @@ UINT IconForStyle(int style) {
 Win32Services::Win32Services(const FormWindow& window, std::string program_name)
     : window_(window), program_name_(std::move(program_name)) {}
 
-// Only text boxes have a text the handlers may read or write.
 HWND Win32Services::TextBox(std::string_view control) const {
-  const ControlRecord* record = RecordForId(window_.Record(), IdForName(window_.Record(), control));
-  if (record == nullptr || record->kind != ControlKind::kTextBox) {
-    Raise(ErrorCode::kControlCallFailed);
-  }
-  HWND box = window_.Control(control);
+  HWND box = window_.Control(TextBoxRecord(window_.Record(), control).name);
   if (box == nullptr) Raise(ErrorCode::kControlCallFailed);
   return box;
 }
@@ -61,12 +53,10 @@ void Win32Services::SetText(std::string_view control, std::string_view text) {
 }
 
 int Win32Services::MsgBox(const Variant& prompt, int style, const Variant& title) {
-  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
-  const UINT icon = IconForStyle(style);
+  const UINT icon = IconFor(MessageBoxIcon(style));
   const std::string separator = DecimalSeparator();
-  const std::string caption =
-      std::holds_alternative<Omitted>(title) ? program_name_ : VariantToText(title, separator);
-  ShowModal(VariantToText(prompt, separator), caption, icon);
+  ShowModal(VariantToText(prompt, separator), MessageBoxTitle(title, program_name_, separator),
+            icon);
   return kVbOK;
 }
 

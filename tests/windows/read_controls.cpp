@@ -9,6 +9,7 @@
 //   read_controls close          asks the window to close, as its title bar's close does
 //   read_controls geometry       "window X Y W H" and "client X Y W H", on the screen
 //   read_controls lines          both end points of each line record: X Y #RRGGBB
+//   read_controls stand-ins      each face a platform may lack: FACE <tab> STAND-IN
 //
 // Exit status: 0 done, 1 the window (or control) is not there, 2 a wrong command line.
 
@@ -20,6 +21,7 @@
 #include "runtime/units.h"
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/window_rules.h"
 #include "window/supeficie_record.h"
 
 namespace {
@@ -158,8 +160,16 @@ int Close(HWND window) {
   return PostMessageW(window, WM_CLOSE, 0, 0) ? kDone : kNotThere;
 }
 
+int StandIns() {
+  for (const gavrento::FontStandIn& font : gavrento::kFontStandIns) {
+    Print(std::string(font.face) + "\t" + std::string(font.stand_in));
+  }
+  return kDone;
+}
+
 int Run(std::wstring_view command, std::wstring_view argument, bool has_argument) {
   if (command == L"dialog" && has_argument) return Dialog(argument);
+  if (command == L"stand-ins") return StandIns();
   HWND window = MainWindow();
   if (window == nullptr) return kNotThere;
   if (command == L"texts") return Texts(window);

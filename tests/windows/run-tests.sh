@@ -68,13 +68,14 @@ export DISPLAY=":$(head -n1 "$work/display")"
 wineserver -p  # one server for every process of the run: each helper call starts fast
 export LC_ALL=C
 # Without a window manager wine places and decorates its windows itself. Garamond and
-# Verdana are not in wine: free faces of close metrics stand in, as they do for the Qt build.
+# Verdana are not in wine: the program's own stand-ins take their place, as in the Qt build.
 # wine draws the frame's buttons with Marlett, which this prefix does not pick up by itself.
 marlett=/usr/share/wine/fonts/marlett.ttf
 [[ -e $marlett ]] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Garamond /d 'EB Garamond 12' /f >/dev/null 2>&1
-wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
+while IFS=$'\t' read -r face stand_in; do
+  wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$stand_in" /f >/dev/null 2>&1
+done < <(wine_run "$reader_exe" stand-ins)
 
 # ---- Driving the window ----------------------------------------------------------------
 

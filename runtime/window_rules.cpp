@@ -1,0 +1,82 @@
+#include "runtime/window_rules.h"
+
+#include <algorithm>
+
+#include "runtime/conversions.h"
+#include "runtime/form.h"
+#include "runtime/services.h"
+
+namespace gavrento {
+
+namespace {
+
+constexpr int kButtonsMask = 0x0F;
+constexpr int kIconMask = 0xF0;
+
+}  // namespace
+
+std::vector<std::size_t> TabOrder(const WindowRecord& window) {
+  std::vector<std::size_t> focusable;
+  for (std::size_t i = 0; i < window.controls.size(); ++i) {
+    if (TakesFocus(window.controls[i])) focusable.push_back(i);
+  }
+  std::ranges::stable_sort(
+      focusable, {}, [&window](std::size_t index) { return window.controls[index].tab_index; });
+  return focusable;
+}
+
+const ControlRecord* FirstInTabOrder(const WindowRecord& window) {
+  const std::vector<std::size_t> order = TabOrder(window);
+  return order.empty() ? nullptr : &window.controls[order.front()];
+}
+
+bool RunsClickHandler(const ControlRecord& control, const Form& form) {
+  return control.kind == ControlKind::kCommandButton && form.HasClickHandler(control.name);
+}
+
+const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name) {
+  const auto found = std::ranges::find(window.controls, name, &ControlRecord::name);
+  if (found == window.controls.end() || found->kind != ControlKind::kTextBox) {
+    Raise(ErrorCode::kControlCallFailed);
+  }
+  return *found;
+}
+
+HorizontalAlign AlignmentOf(const ControlRecord& control) {
+  switch (control.align) {
+    case Alignment::kRight:
+      return HorizontalAlign::kRight;
+    case Alignment::kCentre:
+      return HorizontalAlign::kCentre;
+    case Alignment::kLeft:
+    case Alignment::kDefault:
+      break;
+  }
+  return HorizontalAlign::kLeft;
+}
+
+MessageIcon MessageBoxIcon(int style) {
+  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
+  switch (style & kIconMask) {
+    case 0:
+      return MessageIcon::kNone;
+    case kVbCritical:
+      return MessageIcon::kCritical;
+    case kVbQuestion:
+      return MessageIcon::kQuestion;
+    case kVbExclamation:
+      return MessageIcon::kExclamation;
+    case kVbInformation:
+      return MessageIcon::kInformation;
+    default:
+      Raise(ErrorCode::kInvalidCall);
+  }
+}
+
+std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
+                            std::string_view decimal_separator) {
+  if (std::holds_alternative<Omitted>(title)) return std::string(program_name);
+  return VariantToText(title, decimal_separator);
+}
+
+}  // namespace gavrento

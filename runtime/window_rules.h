@@ -1,0 +1,63 @@
+// Decisions about a window that do not depend on the toolkit showing it. Both runtimes
+// take their answers from here and only translate them into widgets and window messages,
+// so the Qt and the Win32 window cannot drift apart, and the rules are tested without a
+// display.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/control_record.h"
+#include "runtime/variant.h"
+
+namespace gavrento {
+
+class Form;
+
+// Record indexes of the controls that take the focus, in the order Tab walks them: by
+// rising tab index.
+std::vector<std::size_t> TabOrder(const WindowRecord& window);
+
+// The control that has the focus when the window opens; null when none takes it.
+const ControlRecord* FirstInTabOrder(const WindowRecord& window);
+
+// Only buttons are clicked, and a click runs something only where the window's code has a
+// handler for that button.
+bool RunsClickHandler(const ControlRecord& control, const Form& form);
+
+// The record of the text box with this name. Only text boxes have a text the handlers may
+// read or write: any other name raises the failed-control-call error.
+const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name);
+
+// How a caption or a text lines up across its control: on the left unless the record
+// says otherwise.
+enum class HorizontalAlign { kLeft, kRight, kCentre };
+HorizontalAlign AlignmentOf(const ControlRecord& control);
+
+// The icon a message box's style asks for. Only the OK button is offered: a style asking
+// for other buttons, or for an icon there is none of, raises the invalid-call error.
+enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
+MessageIcon MessageBoxIcon(int style);
+
+// A message box's title: the one given, or the program's name where it was omitted.
+std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
+                            std::string_view decimal_separator);
+
+// Faces the records name that a platform may lack, and free faces of close metrics that
+// stand in for them, so the captions fill their controls as the layout expects. EB
+// Garamond comes in two optical sizes; the one drawn for 12 points suits captions of 11 to
+// 14 points, and its family name is the one both fontconfig and Windows' font mapper know.
+struct FontStandIn {
+  std::string_view face;
+  std::string_view stand_in;
+};
+inline constexpr std::array kFontStandIns{
+    FontStandIn{"MS Sans Serif", "Liberation Sans"},
+    FontStandIn{"Garamond", "EB Garamond 12"},
+    FontStandIn{"Verdana", "DejaVu Sans"},
+};
+
+}  // namespace gavrento
