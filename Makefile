@@ -1,7 +1,7 @@
 # Set-up, build, run and test on Debian 12. `make run` and `make test` are all a
 # newcomer needs: each installs what is missing first.
-BUILD      ?= build
-BUILD_TYPE ?= RelWithDebInfo
+# Every build is a CMake preset (CMakePresets.json); this one is "default", in build/.
+BUILD      := build
 WERROR     ?= OFF
 CMAKE_ARGS ?=
 
@@ -14,16 +14,16 @@ setup:
 	@scripts/ensure-locale.sh it_IT
 
 configure: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DGAVRENTO_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --preset default -DGAVRENTO_WERROR=$(WERROR) $(CMAKE_ARGS)
 
 build: configure
-	cmake --build $(BUILD)
+	cmake --build --preset default
 
 run: build
 	./$(BUILD)/gavrento
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --preset default
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

@@ -1,20 +1,18 @@
 # Quality checks beyond the ordinary tests: fuzzing, sanitizers, benchmarks, clang-tidy.
 # Each has a build directory of its own, so none disturbs the main build.
 
-FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := number_from_text calcola_path
 
 .PHONY: fuzz fuzz-build test-sanitize bench tidy
 
 fuzz-build:
 	@scripts/install-packages.sh build fuzz
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DGAVRENTO_QT=OFF -DGAVRENTO_FUZZ=ON -DGAVRENTO_WERROR=ON
-	cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	cmake --preset fuzz -DGAVRENTO_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build --preset fuzz
 
+# Each fuzz target is a test of the fuzz build, running FUZZ_SECONDS from its seeds.
 fuzz: fuzz-build
-	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	ctest --preset fuzz
 
 # The whole test suite with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer (CMakePresets.json: configure, build and test preset "sanitize").
@@ -25,14 +23,12 @@ test-sanitize:
 	ctest --preset sanitize
 
 # Benchmarks in a Release build of their own; prints one table (see docs/benchmarks.md).
-BENCH_BUILD ?= build-bench
 bench:
 	@scripts/install-packages.sh build test fuzz
-	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGAVRENTO_BENCH=ON \
-	  -DGAVRENTO_PACKAGING=OFF
-	cmake --build $(BENCH_BUILD) --target bench_startup_probe bench_bare_window \
+	cmake --preset release
+	cmake --build --preset release --target bench_startup_probe bench_bare_window \
 	  bench_measure_startup bench_click bench_format
-	bench/run.sh $(BENCH_BUILD)
+	bench/run.sh build-bench
 
 # clang-tidy (.clang-tidy) on the program's own sources, with the main build's compile
 # commands; every warning is an error. Only what this build compiles is checked: the

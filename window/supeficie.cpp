@@ -35,10 +35,6 @@ std::unique_ptr<Form> Supeficie::Create(Services& services) {
   return std::make_unique<Supeficie>(services);
 }
 
-const WindowRecord& Supeficie::Record() {
-  return kSupeficie;
-}
-
 // A run-time error leaves the handler where it is raised: what was stored or written
 // before stays, and the steps after it do not run.
 void Supeficie::CmdCalcola_Click() {

@@ -25,7 +25,6 @@ class Supeficie final : public Form {
   explicit Supeficie(Services& services) : services_(services) {}
 
   static std::unique_ptr<Form> Create(Services& services);
-  static const WindowRecord& Record();
 
   void CmdCalcola_Click();
   void CmdCancella_Click();
