@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "runtime/services.h"
 
@@ -10,21 +11,27 @@ class QWidget;
 
 namespace gavrento::qt {
 
+// What End() does in the program: the process ends at once, with exit status 0.
+[[noreturn]] void EndProcessAtOnce();
+
 class QtServices : public Services {
  public:
   // The window whose controls the handlers reach; the program's name titles error reports.
-  QtServices(QWidget& window, QString program_name);
+  // Tests replace the end of the program with a record of the request.
+  QtServices(QWidget& window, QString program_name,
+             std::function<void()> end_program = EndProcessAtOnce);
 
   std::string Text(std::string_view control) override;
   void SetText(std::string_view control, std::string_view text) override;
   int MsgBox(const Variant& prompt, int style, const Variant& title) override;
   std::string DecimalSeparator() override;
-  [[noreturn]] void End() override;
+  void End() override;
   void ReportError(const RunTimeError& error) override;
 
  private:
   QWidget& window_;
   QString program_name_;
+  std::function<void()> end_program_;
 };
 
 }  // namespace gavrento::qt
