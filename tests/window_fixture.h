@@ -25,6 +25,7 @@ class WindowFixture {
   QPushButton* Button(const char* name) const;
   QWidget& Window() const { return *loaded_.window; }
   Supeficie& Form() const;
+  Services& RuntimeServices() const { return *loaded_.services; }
 
   // Types into a box as a person would: click into it, select all, type.
   void Type(const char* box, const QString& text) const;
