@@ -13,6 +13,11 @@ endfunction()
 function(gavrento_run_test)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;PROGRAM" "ENV")
   add_test(NAME ${arg_NAME} COMMAND ${arg_PROGRAM})
+  # Passed only with QTest's totals and no failure, so a program that ends early with
+  # status 0 fails. A pass expression makes CTest ignore the exit status: a sanitizer's
+  # report after the totals must fail the run by its text.
   set_tests_properties(${arg_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${arg_ENV}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${arg_ENV}"
+    PASS_REGULAR_EXPRESSION "Totals: [0-9]+ passed, 0 failed"
+    FAIL_REGULAR_EXPRESSION "ERROR: [A-Za-z]+Sanitizer|runtime error:")
 endfunction()

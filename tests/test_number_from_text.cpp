@@ -40,6 +40,8 @@ class TestNumberFromText : public QObject {
     row("negative exponent", "18000e-2", 180);
     row("exponent without digits", "180e", 180);
     row("exponent sign only", "180e+", 180);
+    row("exponent sign, then a letter", "180e-x", 180);
+    row("exponent ends at a period", "1.8e2.5e1", 180);
     row("blank inside digits", "1 80", 1);
     row("unit after", "180 cm", 180);
     row("letters", "abc", 0);
@@ -62,6 +64,11 @@ class TestNumberFromText : public QObject {
     row("zero with huge exponent", "0e99999999999999999999", 0);
     row("many leading zeros", QByteArray(100000, '0') + "180", 180);
     row("many fraction zeros", "0." + QByteArray(400, '0') + "1e500", 1e99);
+    row("fraction zeros, no exponent", "0." + QByteArray(400, '0') + "1", 0);
+    row("fraction zeros to the smallest", "0." + QByteArray(323, '0') + "5",
+        std::bit_cast<double>(1ULL));
+    row("fraction zeros, exponent not enough", "0." + QByteArray(400, '0') + "1e50", 0);
+    row("long digits, exponent further down", "1" + QByteArray(100, '0') + "e-500", 0);
     row("correctly rounded", "0.1", 0.1);
     row("halfway rounds to even", "9007199254740993", 9007199254740992.0);
   }
@@ -80,6 +87,7 @@ class TestNumberFromText : public QObject {
     QTest::newRow("long exponent") << QByteArray("1e99999999999999999999999");
     QTest::newRow("a megabyte of digits") << QByteArray(1 << 20, '7');
     QTest::newRow("digits after leading zeros") << QByteArray(500, '0') + QByteArray(400, '9');
+    QTest::newRow("long digits, negative exponent") << QByteArray(400, '9') + "e-50";
   }
   void overflows() {
     QFETCH(QByteArray, text);

@@ -45,8 +45,7 @@ class TestStartup : public QObject {
     QVERIFY(std::holds_alternative<gavrento::Empty>(window.Form().RisultatoDonna));
   }
 
-  // Calcola and Cancella run their handlers when clicked; Uscita, which ends the process,
-  // is clicked in the process tests.
+  // Each button runs its own handler; the process tests see Uscita end a real process.
   void clicksAreBound() {
     WindowFixture window;
     window.Type("TxtAltezza", "200");
@@ -54,6 +53,9 @@ class TestStartup : public QObject {
     QCOMPARE(window.Form().Altezza, 200.0);
     window.Click("CmdCancella");
     QCOMPARE(window.Box("TxtAltezza")->text(), QString(" "));
+    window.ExpectEnd();
+    window.Click("CmdUscita");
+    QCOMPARE(window.EndRequests(), 1);
   }
 };
 

@@ -1,6 +1,7 @@
 // Writing a result: fifteen significant digits with the user's decimal separator.
 #include <QtTest>
 #include <cfloat>
+#include <cmath>
 #include <string>
 
 #include "calc/peso_ideale.h"
@@ -37,6 +38,8 @@ class TestVariantToText : public QObject {
     row("first exponent above", 1e15, "1E+15");
     row("exponent with digits", 1.5e15, "1.5E+15");
     row("negative exponent form", -2.5e-7, "-2.5E-07");
+    row("two-digit exponent below", 1.5e-10, "1.5E-10");
+    row("rounds up into fixed form", std::nextafter(0.0001, 0.0), "0.0001");
     row("three-digit exponent", DBL_MAX, "1.79769313486232E+308");
     row("subnormal", 4.9406564584124654e-324, "4.94065645841247E-324");
     row("no grouping", 1234567.0, "1234567");

@@ -1,6 +1,7 @@
 // Calcola, Cancella and the run-time error report, used through the real window.
 #include <QtTest>
 
+#include "runtime/run_time_error.h"
 #include "window_fixture.h"
 
 using gavrento::test::MessageBoxAnswerer;
@@ -166,6 +167,32 @@ class TestWindowCommands : public QObject {
     window.Type("TxtAltezza", "200");
     window.Click("CmdCalcola");
     QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised("93.1023622047244"));
+  }
+
+  // The errors that typing into the window cannot bring about, reported as any other.
+  void otherErrorsAreReported_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("invalid call")
+        << int(gavrento::ErrorCode::kInvalidCall)
+        << "Errore di run-time '5':\nChiamata di routine o argomento non valido";
+    QTest::newRow("floating point")
+        << int(gavrento::ErrorCode::kFloatingPoint)
+        << "Errore di run-time '16':\nErrore di calcolo in virgola mobile";
+    QTest::newRow("control call")
+        << int(gavrento::ErrorCode::kControlCallFailed)
+        << "Errore di run-time '440':\nOperazione sul controllo non riuscita";
+  }
+  void otherErrorsAreReported() {
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    WindowFixture window;
+    MessageBoxAnswerer answerer;
+    window.RuntimeServices().ReportError(gavrento::RunTimeError(gavrento::ErrorCode(code)));
+    QCOMPARE(answerer.Seen().size(), 1U);
+    QCOMPARE(answerer.Seen().front().text, text);
+    QCOMPARE(answerer.Seen().front().title, QString("Gavrento"));
+    QCOMPARE(answerer.Seen().front().icon, QMessageBox::Critical);
   }
 };
 

@@ -70,6 +70,7 @@ class TestWindowKeyboard : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("ends");
     const QStringList cleared{" ", " ", " "};
     const QString man = QString("74.992125984252").replace('.', QLocale::system().decimalPoint());
     const QString woman = QString("70.492125984252").replace('.', QLocale::system().decimalPoint());
@@ -77,20 +78,25 @@ class TestWindowKeyboard : public QObject {
     for (const auto& [name, key] : {std::pair{"Space", Qt::Key_Space},
                                     {"Return", Qt::Key_Return},
                                     {"keypad Enter", Qt::Key_Enter}}) {
-      QTest::addRow("Calcola, %s", name) << "CmdCalcola" << int(key) << calculated;
-      QTest::addRow("Cancella, %s", name) << "CmdCancella" << int(key) << cleared;
+      QTest::addRow("Calcola, %s", name) << "CmdCalcola" << int(key) << calculated << 0;
+      QTest::addRow("Cancella, %s", name) << "CmdCancella" << int(key) << cleared << 0;
+      QTest::addRow("Uscita, %s", name)
+          << "CmdUscita" << int(key) << QStringList{"180", "", ""} << 1;
     }
   }
   void keysClickTheFocusedButton() {
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(QStringList, texts);
+    QFETCH(int, ends);
     WindowFixture window;
+    if (ends > 0) window.ExpectEnd();
     QTest::keyClicks(window.Box("TxtAltezza"), "180");
     QWidget* target = window.Button(qPrintable(button));
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(Texts(window), texts);
+    QCOMPARE(window.EndRequests(), ends);
   }
 
   // Holding Enter down must not click again and again.

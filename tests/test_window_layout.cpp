@@ -277,17 +277,29 @@ class TestWindowLayout : public QObject {
     }
   }
 
-  // Colours follow the user's scheme: a new palette reaches labels and lines.
+  // Colours follow the user's scheme: a new palette, a colour for each role, reaches
+  // labels, lines and the window, each part in its own role.
+  void coloursAreReferences_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("a line, window text") << QPoint(152, 200) << QColor(Qt::green);
+    QTest::newRow("the window, button face") << QPoint(4, 4) << QColor(Qt::yellow);
+    QTest::newRow("a label, button face") << QPoint(265, 500) << QColor(Qt::yellow);
+  }
   void coloursAreReferences() {
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
     WindowFixture fixture;
     QPalette palette = fixture.Window().palette();
     palette.setColor(QPalette::Highlight, Qt::red);
     palette.setColor(QPalette::WindowText, Qt::green);
+    palette.setColor(QPalette::Window, Qt::blue);
+    palette.setColor(QPalette::Button, Qt::yellow);
     fixture.Window().setPalette(palette);
     const QLabel* heading = fixture.Window().findChild<QLabel*>("LBLIntestazione");
     QCOMPARE(heading->palette().color(heading->foregroundRole()), QColor(Qt::red));
     const QImage image = fixture.Window().grab().toImage();
-    QCOMPARE(image.pixelColor(QPoint(152, 200) * image.devicePixelRatio()), QColor(Qt::green));
+    QCOMPARE(image.pixelColor(point * image.devicePixelRatio()), colour);
   }
 };
 

@@ -16,7 +16,10 @@ WindowFixture::WindowFixture() {
     return true;
   }();
   Q_UNUSED(registered);
-  loaded_ = qt::LoadStartupWindow(kProgetto);
+  loaded_ = qt::LoadStartupWindow(kProgetto, [this] {
+    ++end_requests_;
+    if (!end_expected_) QTest::qFail("the program was ended", __FILE__, __LINE__);
+  });
   loaded_.window->show();
   QApplication::setActiveWindow(loaded_.window.get());
   if (!QTest::qWaitForWindowExposed(loaded_.window.get()) ||

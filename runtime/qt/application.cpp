@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
+#include <utility>
 
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/utf8.h"
@@ -38,10 +39,12 @@ QIcon ApplicationIcon() {
 
 }  // namespace
 
-LoadedWindow LoadStartupWindow(const ProjectDescriptor& project) {
+LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
+                               std::function<void()> end_program) {
   LoadedWindow loaded;
   loaded.window = std::make_unique<FormWindow>(*project.startup.record);
-  loaded.services = std::make_unique<QtServices>(*loaded.window, std::string(project.name));
+  loaded.services = std::make_unique<QtServices>(*loaded.window, std::string(project.name),
+                                                 std::move(end_program));
   loaded.form = project.startup.create(*loaded.services);
   BindClicks(loaded);
   if (QWidget* first = loaded.window->FirstInTabOrder()) first->setFocus();

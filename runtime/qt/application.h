@@ -2,6 +2,7 @@
 // to the window's handlers, the events dispatched until the program ends.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "runtime/form.h"
@@ -20,8 +21,9 @@ struct LoadedWindow {
 };
 
 // Needs a QApplication. Builds and binds the start-up window, with the focus set on its
-// first control in tab order, but does not show it.
-LoadedWindow LoadStartupWindow(const ProjectDescriptor& project);
+// first control in tab order, but does not show it. end_program is what End() does.
+LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
+                               std::function<void()> end_program = EndProcessAtOnce);
 
 // The program entry: runs until the last window closes (exit status 0) or a handler ends
 // the program.

@@ -46,8 +46,15 @@ void ShowModal(QWidget& window, QMessageBox::Icon icon, const QString& title, co
 
 }  // namespace
 
-QtServices::QtServices(FormWindow& window, std::string program_name)
-    : window_(window), program_name_(std::move(program_name)) {}
+void EndProcessAtOnce() {
+  std::_Exit(EXIT_SUCCESS);
+}
+
+QtServices::QtServices(FormWindow& window, std::string program_name,
+                       std::function<void()> end_program)
+    : window_(window),
+      program_name_(std::move(program_name)),
+      end_program_(std::move(end_program)) {}
 
 std::string QtServices::Text(std::string_view control) {
   return TextBox(window_, control).text().toStdString();
@@ -74,7 +81,7 @@ std::string QtServices::DecimalSeparator() {
 }
 
 void QtServices::End() {
-  std::_Exit(EXIT_SUCCESS);
+  end_program_();
 }
 
 void QtServices::ReportError(const RunTimeError& error) {

@@ -2,6 +2,7 @@
 // locale's decimal separator.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "runtime/qt/form_window.h"
@@ -9,21 +10,27 @@
 
 namespace gavrento::qt {
 
+// What End() does in the program: the process ends at once, with exit status 0.
+[[noreturn]] void EndProcessAtOnce();
+
 class QtServices : public Services {
  public:
   // The window whose controls the handlers reach; the program's name titles error reports.
-  QtServices(FormWindow& window, std::string program_name);
+  // Tests replace the end of the program with a record of the request.
+  QtServices(FormWindow& window, std::string program_name,
+             std::function<void()> end_program = EndProcessAtOnce);
 
   std::string Text(std::string_view control) override;
   void SetText(std::string_view control, std::string_view text) override;
   int MsgBox(const Variant& prompt, int style, const Variant& title) override;
   std::string DecimalSeparator() override;
-  [[noreturn]] void End() override;
+  void End() override;
   void ReportError(const RunTimeError& error) override;
 
  private:
   FormWindow& window_;
   std::string program_name_;
+  std::function<void()> end_program_;
 };
 
 }  // namespace gavrento::qt
