@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What Gavrento.exe carries, read from the file with binutils and icoutils: a GUI program
-# for the processor it was built for, importing only Windows' own libraries, with its
-# Italian version block and its three-image icon.
+# for the processor it was built for, importing only Windows' own libraries, hardened and
+# without a build time, with its Italian version block and its three-image icon.
 # Usage: tests/windows/check-executable.sh Gavrento.exe ARCH   (ARCH: i686 or x86_64)
 set -uo pipefail
 exe=$1
@@ -21,14 +21,20 @@ expect() { # expect NAME ACTUAL WANTED
 lines() { printf '%s\n' "$@"; }
 
 declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
-headers=$(objdump -p "$exe")
+# Address space layout randomisation and no-execute data on both; a 64-bit program also
+# takes its addresses from the whole 64-bit space (a 32-bit one has no such flag).
+declare -A kSecurityFlags=([i686]="DYNAMIC_BASE NX_COMPAT" [x86_64]="HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT")
+headers=$(TZ=UTC objdump -p "$exe")
 expect "file format" "$(objdump -f "$exe" | sed -n 's/.*file format //p')" "${kFormat[$arch]}"
 expect "GUI subsystem" "$(awk '$1 == "Subsystem" { print $3 }' <<<"$headers")" "(Windows"
 # The compiler's runtimes are linked in: nothing to ship beside the executable.
 expect "imports only Windows' own libraries" \
   "$(sed -n 's/.*DLL Name: //p' <<<"$headers" | sort -f)" "$(lines GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll)"
-expect "address space layout randomisation and no-execute data" \
-  "$(grep -oE '^\s+(DYNAMIC_BASE|NX_COMPAT)$' <<<"$headers" | tr -d '[:space:]')" "DYNAMIC_BASENX_COMPAT"
+expect "security flags: ${kSecurityFlags[$arch]}" \
+  "$(awk '/^DllCharacteristics/ { on = 1; next } on && /^\t\t/ { print $1; next } { on = 0 }' <<<"$headers" | xargs)" \
+  "${kSecurityFlags[$arch]}"
+# A build time in the header would make every build of the same sources a different file.
+expect "no link time stamp" "$(sed -n 's/^Time\/Date\s*//p' <<<"$headers")" "Thu Jan  1 00:00:00 1970"
 
 # Every resource is tagged Italian (1040), as its version strings are.
 expect "resources: three icon images, the icon group and the version block, all Italian" \
