@@ -3,10 +3,10 @@
 # (x86_64, for 64-bit Windows). `make test-windows` runs each build's checks with CTest,
 # the programs under wine; on a machine that cannot execute 32-bit programs, or with
 # GAVRENTO_NO_32BIT=1, the 32-bit program's runs are skipped and the summary says so.
-# `make test-windows WIN_SCREENSHOT=docs/screenshot-windows.png` keeps a picture of the
-# 32-bit window (of the 64-bit one where the 32-bit one cannot run).
-# `make windows-reproducible` builds Gavrento.exe twice for each processor, in two folders,
-# and compares the two byte for byte.
+# `make test-windows WIN_SCREENSHOT=docs/screenshot-windows.png` keeps pictures of the
+# 64-bit window, which runs on every machine: at 96 dots per inch, and at 144 beside it
+# (docs/screenshot-windows-144dpi.png). `make windows-reproducible` builds Gavrento.exe
+# twice for each processor, in two folders, and compares the two byte for byte.
 WIN_PRESETS    := windows-32 windows-64
 WIN_SCREENSHOT ?=
 
