@@ -185,10 +185,10 @@ captions_fit() {
 # resolution, give or take the letters' side bearings: a font left at another resolution's
 # size would be a third narrower or wider.
 drawn_at_size() {
-  local picture=$work/captions.png name x y w h text_width ink
-  import -window root "$picture" || return 1
+  local picture=$work/captions.png measured name x y w h text_width ink
+  import -window root "$picture" && measured=$(reader captions) || return 1
   for name in "$@"; do
-    read -r x y w h text_width _ < <(reader captions | awk -F'\t' -v n="$name" '$1 == n { print $2, $3 }')
+    read -r x y w h text_width _ < <(awk -F'\t' -v n="$name" '$1 == n { print $2, $3 }' <<<"$measured")
     ink=$(convert "$picture" -crop "${w}x${h}+${x}+${y}" +repage -trim -format '%w' info:)
     if ((ink * 100 < text_width * 95 || ink * 100 > text_width * 105)); then
       echo "  $name: its ink is $ink pixels wide, its caption in its font $text_width"
