@@ -26,8 +26,9 @@ constexpr int TwipsToPixels(int twips) {
 // A font's character height for a size in points, in whole pixels rounded down. The
 // records' sizes are whole pixels at 96 dots per inch (8.25 points is 11 pixels), and there
 // every caption fits its box; at other resolutions the boxes round to the nearest pixel,
-// and a font rounded down never grows faster than its box, so a caption that fits at 96
-// fits there too (at 144 dots per inch 9.75 points is 19 pixels, not 19.5 rounded to 20).
+// and a font rounded down never grows faster than its box, so a caption keeps the room it
+// had as far as its face's widths grow with its height (at 144 dots per inch 9.75 points
+// is 19 pixels, not 19.5 rounded to 20, which wrapped "Versione 1.0" under wine).
 // The small allowance keeps a product that should be whole, but came out a hair below it
 // in floating point, from losing a pixel.
 constexpr int PointsToPixels(double points, int dpi) {
