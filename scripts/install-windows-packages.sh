@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-x86-64-win32              # build-win64/Gavrento.exe and its test helpers
   wine wine64 wine32:i386 fonts-wine      # a Windows to run them in
   xvfb xauth xdotool imagemagick          # a display, a person's keys and clicks, pictures
-  binutils icoutils                       # objdump, wrestool and icotool read the executable
+  binutils icoutils libxml2-utils         # objdump, wrestool, icotool and xmllint read the executable
   fonts-ebgaramond fonts-dejavu-core      # stand-ins for Garamond and Verdana
   locales                                 # the Italian run
 )

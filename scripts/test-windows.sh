@@ -2,10 +2,12 @@
 # Runs the checks of the Windows builds, one CTest run per preset (windows-32 builds into
 # build-win32, windows-64 into build-win64), and closes with a line per executable: driven
 # under wine, or not and why. Fails when any check failed.
-# Usage: scripts/test-windows.sh PRESET...   (GAVRENTO_WINDOWS_SCREENSHOT: a picture of
-# the 64-bit window, which runs on every machine)
+# Usage: scripts/test-windows.sh PRESET...   (GAVRENTO_WINDOWS_SCREENSHOT=FILE.png: pictures
+# of the 64-bit window, which runs on every machine, at 96 dots per inch in FILE.png and at
+# 144 in FILE-144dpi.png)
 set -uo pipefail
-screenshot=${GAVRENTO_WINDOWS_SCREENSHOT:-}
+# Made absolute here: CTest runs each test in its own build folder.
+screenshot=${GAVRENTO_WINDOWS_SCREENSHOT:+$(realpath -m "$GAVRENTO_WINDOWS_SCREENSHOT")}
 status=0
 summary=()
 for preset in "$@"; do

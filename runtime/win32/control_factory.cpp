@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "runtime/units.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/window_rules.h"
 
@@ -47,16 +46,12 @@ WindowKind KindOf(const ControlRecord& record) {
 
 }  // namespace
 
-HWND CreateControl(const ControlRecord& record, int id, HWND parent, HFONT font) {
+HWND CreateControl(const ControlRecord& record, int id, HWND parent) {
   const WindowKind kind = KindOf(record);
   const std::wstring caption = Wide(record.caption);
-  HWND control = CreateWindowExW(
-      kind.ex_style, kind.class_name, caption.c_str(), kChildStyle | kind.style,
-      TwipsToPixels(record.left), TwipsToPixels(record.top), TwipsToPixels(record.width),
-      TwipsToPixels(record.height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
+  return CreateWindowExW(kind.ex_style, kind.class_name, caption.c_str(), kChildStyle | kind.style,
+                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace gavrento::win32

@@ -1,5 +1,6 @@
-// Fonts from their descriptors, created once per distinct descriptor and kept for the
-// window's lifetime, as the controls only borrow the fonts they are given.
+// Fonts from their descriptors at one resolution, created once per distinct descriptor and
+// kept as long as the cache, as the controls only borrow the fonts they are given. A window
+// moved to a monitor of another resolution takes a new cache and lets the old one go.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +13,8 @@ namespace gavrento::win32 {
 
 class FontCache {
  public:
-  FontCache() = default;
+  // Point sizes become pixel heights at dpi dots per inch.
+  explicit FontCache(int dpi) : dpi_(dpi) {}
   FontCache(const FontCache&) = delete;
   FontCache& operator=(const FontCache&) = delete;
   ~FontCache();
@@ -25,6 +27,7 @@ class FontCache {
     FontDescriptor descriptor;
     HFONT font;
   };
+  int dpi_;
   std::vector<Entry> entries_;
 };
 

@@ -3,6 +3,7 @@
 #include "runtime/units.h"
 #include "runtime/win32/control_factory.h"
 #include "runtime/win32/control_ids.h"
+#include "runtime/win32/display_scale.h"
 #include "runtime/win32/lines.h"
 #include "runtime/win32/stacking_order.h"
 #include "runtime/win32/system_colours.h"
@@ -19,6 +20,8 @@ constexpr int kIconResource = 1;
 // A fixed size: no sizing border and no maximize box.
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// WM_GETDPISCALEDSIZE, sent by Windows 10 (1703) and later, whose headers Windows 7's lack.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 HICON LoadProgramIcon(int size) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
@@ -38,11 +41,10 @@ bool RegisterFormClass(WNDPROC procedure) {
   return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// The outer size whose client area is the record's size.
-SIZE OuterSize(const WindowRecord& record) {
-  RECT rect{0, 0, TwipsToPixels(record.client_width), TwipsToPixels(record.client_height)};
-  AdjustWindowRectEx(&rect, kWindowStyle, FALSE, 0);
-  return {rect.right - rect.left, rect.bottom - rect.top};
+// The outer size whose client area is the record's size at dpi.
+SIZE OuterSizeAt(const WindowRecord& record, int dpi) {
+  return OuterSize(TwipsToPixels(record.client_width, dpi),
+                   TwipsToPixels(record.client_height, dpi), kWindowStyle, dpi);
 }
 
 }  // namespace
@@ -51,25 +53,61 @@ FormWindow::~FormWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
+// Windows places the window, on a monitor of its choosing; only then is the resolution
+// known that gives the window its size.
 bool FormWindow::Create() {
   if (!RegisterFormClass(&FormWindow::Procedure)) return false;
-  const SIZE size = OuterSize(record_);
   const std::wstring caption = Wide(record_.caption);
-  CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                  nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (window_ == nullptr || !CreateControls()) return false;
+  const int dpi = WindowDpi(window_);
+  const SIZE size = OuterSizeAt(record_, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(dpi);
   Stack();
   return true;
 }
 
 bool FormWindow::CreateControls() {
   for (std::size_t i = 0; i < record_.controls.size(); ++i) {
-    const ControlRecord& control = record_.controls[i];
-    if (CreateControl(control, ControlId(i), window_, fonts_.FontFor(control.font)) == nullptr) {
-      return false;
-    }
+    if (CreateControl(record_.controls[i], ControlId(i), window_) == nullptr) return false;
   }
   return true;
+}
+
+// Every control at its record's box and with its record's font, both at dpi. The old fonts
+// are let go only once no control uses them any more.
+void FormWindow::LayOut(int dpi) {
+  auto fonts = std::make_unique<FontCache>(dpi);
+  for (std::size_t i = 0; i < record_.controls.size(); ++i) {
+    const ControlRecord& record = record_.controls[i];
+    HWND control = GetDlgItem(window_, ControlId(i));
+    const PixelBox box = BoxToPixels(record.left, record.top, record.width, record.height, dpi);
+    SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->FontFor(record.font)), TRUE);
+  }
+  fonts_ = std::move(fonts);
+  dpi_ = dpi;
+  InvalidateRect(window_, nullptr, TRUE);  // the lines, at their new places
+}
+
+// The window has been moved to a monitor of another resolution. Windows suggests the
+// window's new place and size (the records' size there, as ScaledSize answered), so the
+// window stays where the user put it, under the pointer as they drag it.
+void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(dpi);
+}
+
+// Asked before the move: the outer size at the new resolution is the records' client
+// size converted there, not the present size scaled, which could be a pixel off.
+LRESULT FormWindow::ScaledSize(int dpi, SIZE* size) const {
+  *size = OuterSizeAt(record_, dpi);
+  return TRUE;
 }
 
 // Tab walks the z-order, and overlapping labels show the topmost: both come from it.
@@ -137,6 +175,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (last_focus_ != nullptr) SetFocus(last_focus_);
       return 0;
+    case WM_DPICHANGED:  // both halves of wparam hold the new resolution
+      ChangeDpi(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case kGetDpiScaledSize:
+      return ScaledSize(static_cast<int>(wparam), reinterpret_cast<SIZE*>(lparam));
     case WM_DESTROY:
       PostQuitMessage(0);  // the last window closed: the program ends with status 0
       return 0;
@@ -149,7 +192,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
-  PaintLines(dc, record_.lines);
+  PaintLines(dc, record_.lines, dpi_);
   EndPaint(window_, &paint);
 }
 

@@ -1,14 +1,17 @@
 // A top-level window built from its record: every control from its own record, the lines
-// painted on the window's surface, the buttons' clicks handed to the window's code.
+// painted on the window's surface, the buttons' clicks handed to the window's code. It is
+// laid out at the resolution of the monitor it is on, and again when it moves to another.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 #include "runtime/control_record.h"
 #include "runtime/form.h"
 #include "runtime/services.h"
+#include "runtime/units.h"
 #include "runtime/win32/fonts.h"
 
 namespace gavrento::win32 {
@@ -38,6 +41,9 @@ class FormWindow {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool CreateControls();
+  void LayOut(int dpi);
+  void ChangeDpi(int dpi, const RECT& suggested);
+  LRESULT ScaledSize(int dpi, SIZE* size) const;
   void Stack() const;
   void Paint();
   LRESULT LabelColours(HDC dc, HWND control);
@@ -48,8 +54,9 @@ class FormWindow {
 
   const WindowRecord& record_;
   HWND window_ = nullptr;
-  HWND last_focus_ = nullptr;  // given back when the window is activated again
-  FontCache fonts_;
+  HWND last_focus_ = nullptr;         // given back when the window is activated again
+  int dpi_ = kBaseDpi;                // the resolution the window is laid out at
+  std::unique_ptr<FontCache> fonts_;  // the controls' fonts at that resolution
   Form* form_ = nullptr;
   Services* services_ = nullptr;
 };

@@ -7,13 +7,13 @@ namespace gavrento::win32 {
 
 namespace {
 
-void PaintLine(HDC dc, const LineRecord& line) {
+void PaintLine(HDC dc, const LineRecord& line, int dpi) {
   const COLORREF colour = SystemColour(line.colour);
-  HPEN pen = CreatePen(PS_SOLID, 1, colour);
+  HPEN pen = CreatePen(PS_SOLID, LineWidthPixels(dpi), colour);
   HGDIOBJ previous = SelectObject(dc, pen);
-  const int x2 = TwipsToPixels(line.x2);
-  const int y2 = TwipsToPixels(line.y2);
-  MoveToEx(dc, TwipsToPixels(line.x1), TwipsToPixels(line.y1), nullptr);
+  const int x2 = TwipsToPixels(line.x2, dpi);
+  const int y2 = TwipsToPixels(line.y2, dpi);
+  MoveToEx(dc, TwipsToPixels(line.x1, dpi), TwipsToPixels(line.y1, dpi), nullptr);
   LineTo(dc, x2, y2);
   // LineTo stops one pixel short of its end point, and the records draw both ends: the
   // brackets' corners would otherwise show a gap.
@@ -24,8 +24,8 @@ void PaintLine(HDC dc, const LineRecord& line) {
 
 }  // namespace
 
-void PaintLines(HDC dc, std::span<const LineRecord> lines) {
-  for (const LineRecord& line : lines) PaintLine(dc, line);
+void PaintLines(HDC dc, std::span<const LineRecord> lines, int dpi) {
+  for (const LineRecord& line : lines) PaintLine(dc, line, dpi);
 }
 
 }  // namespace gavrento::win32

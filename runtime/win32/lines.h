@@ -1,4 +1,5 @@
-// The window's lines, painted on its own surface under the controls.
+// The window's lines, painted on its own surface under the controls, at the window's
+// resolution.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,6 @@
 
 namespace gavrento::win32 {
 
-void PaintLines(HDC dc, std::span<const LineRecord> lines);
+void PaintLines(HDC dc, std::span<const LineRecord> lines, int dpi);
 
 }  // namespace gavrento::win32

@@ -10,7 +10,14 @@
 //   read_controls geometry       "window X Y W H" and "client X Y W H", on the screen
 //   read_controls lines          both end points of each line record: X Y #RRGGBB
 //   read_controls stand-ins      each face a platform may lack: FACE <tab> STAND-IN
+//   read_controls captions       each label and button: NAME <tab> X Y W H <tab> TW TH LH:
+//                                the room its caption has on the screen; the width and
+//                                height the caption takes in its font, wrapped at blanks as
+//                                labels wrap; the height of one line of that font
+//   read_controls dpi            the screen's dots per inch
 //
+// Positions are the records' at the screen's resolution, which is the one the window should
+// have laid itself out at; this helper itself sees the screen unscaled, in its pixels.
 // Exit status: 0 done, 1 the window (or control) is not there, 2 a wrong command line.
 
 #include <windows.h>
@@ -26,7 +33,10 @@
 
 namespace {
 
+using gavrento::BoxToPixels;
+using gavrento::ControlKind;
 using gavrento::kSupeficie;
+using gavrento::PixelBox;
 using gavrento::TwipsToPixels;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
@@ -57,6 +67,15 @@ std::string ClassOf(HWND window) {
   wchar_t name[64] = {};
   const int length = GetClassNameW(window, name, 64);
   return Utf8(std::wstring_view(name, static_cast<std::size_t>(length)));
+}
+
+// The tests set the resolution in the registry before wine starts; this process is aware
+// of it, so what it sees is what the screen shows.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
 }
 
 HWND MainWindow() {
@@ -100,8 +119,9 @@ int Point(HWND window, std::string_view name) {
   const int id = gavrento::win32::IdForName(kSupeficie, name);
   const auto* record = gavrento::win32::RecordForId(kSupeficie, id);
   if (record == nullptr) return kNotThere;
-  POINT centre{TwipsToPixels(record->left) + TwipsToPixels(record->width) / 2,
-               TwipsToPixels(record->top) + TwipsToPixels(record->height) / 2};
+  const PixelBox box =
+      BoxToPixels(record->left, record->top, record->width, record->height, ScreenDpi());
+  POINT centre{box.left + box.width / 2, box.top + box.height / 2};
   ClientToScreen(window, &centre);
   Print(std::to_string(centre.x) + " " + std::to_string(centre.y));
   return kDone;
@@ -141,18 +161,75 @@ std::string HexColour(int index) {
   return text;
 }
 
-void PrintPoint(HWND window, int x_twips, int y_twips, int colour) {
-  POINT point{TwipsToPixels(x_twips), TwipsToPixels(y_twips)};
+void PrintPoint(HWND window, int x_twips, int y_twips, int colour, int dpi) {
+  POINT point{TwipsToPixels(x_twips, dpi), TwipsToPixels(y_twips, dpi)};
   ClientToScreen(window, &point);
   Print(std::to_string(point.x) + " " + std::to_string(point.y) + " " + HexColour(colour));
 }
 
 int Lines(HWND window) {
+  const int dpi = ScreenDpi();
   for (const gavrento::LineRecord& line : kSupeficie.lines) {
     const int colour = line.colour == gavrento::kDefaultColour ? COLOR_WINDOWTEXT : line.colour;
-    PrintPoint(window, line.x1, line.y1, colour);
-    PrintPoint(window, line.x2, line.y2, colour);
+    PrintPoint(window, line.x1, line.y1, colour, dpi);
+    PrintPoint(window, line.x2, line.y2, colour, dpi);
   }
+  return kDone;
+}
+
+// A label's caption may use all of its box; a button's stays inside its raised edge.
+RECT CaptionRoom(HWND control, ControlKind kind) {
+  RECT room{};
+  GetClientRect(control, &room);
+  if (kind == ControlKind::kCommandButton) {
+    InflateRect(&room, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+  }
+  return room;
+}
+
+// The caption laid out as the control lays it out: a label wraps at blanks within its
+// width, a button keeps its caption on one line.
+std::string CaptionExtent(HDC dc, const std::wstring& caption, ControlKind kind, int width) {
+  RECT extent{0, 0, width, 0};
+  const UINT lines = kind == ControlKind::kLabel ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE;
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &extent,
+            DT_CALCRECT | DT_NOPREFIX | lines);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  return std::to_string(extent.right - extent.left) + " " +
+         std::to_string(extent.bottom - extent.top) + " " + std::to_string(metrics.tmHeight);
+}
+
+// The font a record asks for, at the size units.h gives it at dpi. It is made here: a font
+// is a handle of the process that made it, so the window's own cannot be borrowed, and
+// it is the window's code that is being checked.
+HFONT RecordFont(const gavrento::FontDescriptor& font, int dpi) {
+  return CreateFontW(-gavrento::PointsToPixels(font.size, dpi), 0, 0, 0, font.weight,
+                     font.italic ? TRUE : FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset),
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, Wide(font.face).c_str());
+}
+
+int Captions(HWND window) {
+  const int dpi = ScreenDpi();
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (std::size_t i = 0; i < kSupeficie.controls.size(); ++i) {
+    const gavrento::ControlRecord& record = kSupeficie.controls[i];
+    HWND control = GetDlgItem(window, gavrento::win32::ControlId(i));
+    if (record.kind == ControlKind::kTextBox || control == nullptr) continue;
+    RECT room = CaptionRoom(control, record.kind);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&room), 2);
+    const int width = room.right - room.left;
+    HFONT font = RecordFont(record.font, dpi);
+    HGDIOBJ previous = SelectObject(dc, font);
+    const std::string extent = CaptionExtent(dc, Wide(TextOf(control)), record.kind, width);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    Print(std::string(record.name) + "\t" + std::to_string(room.left) + " " +
+          std::to_string(room.top) + " " + std::to_string(width) + " " +
+          std::to_string(room.bottom - room.top) + "\t" + extent);
+  }
+  DeleteDC(dc);
   return kDone;
 }
 
@@ -170,6 +247,10 @@ int StandIns() {
 int Run(std::wstring_view command, std::wstring_view argument, bool has_argument) {
   if (command == L"dialog" && has_argument) return Dialog(argument);
   if (command == L"stand-ins") return StandIns();
+  if (command == L"dpi") {
+    Print(std::to_string(ScreenDpi()));
+    return kDone;
+  }
   HWND window = MainWindow();
   if (window == nullptr) return kNotThere;
   if (command == L"texts") return Texts(window);
@@ -177,6 +258,7 @@ int Run(std::wstring_view command, std::wstring_view argument, bool has_argument
   if (command == L"close") return Close(window);
   if (command == L"geometry") return Geometry(window);
   if (command == L"lines") return Lines(window);
+  if (command == L"captions") return Captions(window);
   if (command == L"point" && has_argument) return Point(window, Utf8(argument));
   return kUsage;
 }
@@ -185,5 +267,8 @@ int Run(std::wstring_view command, std::wstring_view argument, bool has_argument
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2 || argc > 3) return kUsage;
+  // Unaware of the scale, this helper would be shown every window's positions and sizes
+  // scaled back to 96 dots per inch.
+  SetProcessDPIAware();
   return Run(argv[1], argc == 3 ? argv[2] : L"", argc == 3);
 }

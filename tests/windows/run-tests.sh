@@ -3,11 +3,16 @@
 # and clicks through the X server, the window read back by a helper through Windows'
 # own window messages.
 #
-# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READ_CONTROLS.exe PREFIX
-#   ARCH      i686 or x86_64, the processor both programs were built for
+# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READ_CONTROLS.exe PREFIX [DPI [DPI_CHANGE.exe]]
+#   ARCH      i686 or x86_64, the processor the programs were built for
 #   PREFIX    the wine prefix (see wine-env.sh)
+#   DPI       the screen's dots per inch: 96 (the default) runs every check; 144 and 192
+#             run those the scale changes: the size, the captions, the lines, Calcola
+#   DPI_CHANGE.exe  the window moved to a monitor of another resolution, checked from
+#             inside its own process (tests/windows/dpi_change.cpp); run at 96 when given
 # With GAVRENTO_WINDOWS_SCREENSHOT=FILE.png it keeps a picture of the window showing the
-# results for 180 cm. Exits 77 when the machine cannot run 32-bit programs.
+# results for 180 cm: FILE.png at 96 dots per inch, FILE-144dpi.png at 144.
+# Exits 77 when the machine cannot run 32-bit programs.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,7 +21,21 @@ arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
 prefix=$4
-screenshot=${GAVRENTO_WINDOWS_SCREENSHOT:+$(realpath -m "$GAVRENTO_WINDOWS_SCREENSHOT")}
+dpi=${5:-96}
+dpi_change_exe=${6:+$(realpath "$6")}
+
+# The client area the records give at each resolution: 5865 x 7710 twips, rounded to the
+# nearest pixel (587 from 586.5 at 144).
+declare -A kClientSize=([96]="391 514" [144]="587 771" [192]="782 1028")
+[[ -n ${kClientSize[$dpi]:-} ]] || { echo "no client size known for $dpi dots per inch"; exit 2; }
+
+screenshot=
+if [[ -n ${GAVRENTO_WINDOWS_SCREENSHOT:-} ]]; then
+  case $dpi in
+    96) screenshot=$(realpath -m "$GAVRENTO_WINDOWS_SCREENSHOT") ;;
+    144) screenshot=$(realpath -m "${GAVRENTO_WINDOWS_SCREENSHOT%.png}-144dpi.png") ;;
+  esac
+fi
 
 readonly kWindowTitle="Calcolo del Gavrento dell'Uomo e della Donna"
 readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
@@ -56,10 +75,11 @@ trap cleanup EXIT
 # ---- A display, and a Windows of our own on it -----------------------------------------
 
 wine_prepare "$arch" "$prefix" || exit
-echo "== driving $exe ($arch)"
+echo "== driving $exe ($arch) at $dpi dots per inch"
 
 echo "== starting Xvfb and wine"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Room for the window at 192 dots per inch, 788 x 1071 pixels with wine's frame.
+Xvfb -displayfd 3 -screen 0 1280x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 display_ready() { [[ -s $work/display ]]; }
 poll 30 display_ready || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
@@ -76,6 +96,9 @@ wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2
 while IFS=$'\t' read -r face stand_in; do
   wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$stand_in" /f >/dev/null 2>&1
 done < <(wine_run "$reader_exe" stand-ins)
+# The screen's resolution, which each program reads as it starts. Every run sets its own,
+# so none inherits another's from the prefix they share.
+wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 # ---- Driving the window ----------------------------------------------------------------
 
@@ -146,25 +169,79 @@ calcola_gives() { click CmdCalcola && poll 15 has_results "$1" "$2"; }
 
 client_size_is() { reader geometry | grep -qx "client [0-9-]* [0-9-]* $1 $2"; }
 
+# A label's caption wraps into no more lines than the label shows (one at least: its line
+# may lose the foot of a descender), and no line is wider than the label; a button's caption
+# is no wider than the room inside its edge. All 24 captions are measured.
+captions_fit() {
+  reader captions | awk -F'\t' '
+    { split($2, room, " "); split($3, text, " ")
+      shown = int(room[4] / text[3]); if (shown < 1) shown = 1
+      if (text[1] > room[3] || text[2] / text[3] > shown) {
+        printf "  %s takes %d x %d pixels, has %d x %d\n", $1, text[1], text[2], room[3], room[4]
+        bad = 1 } }
+    END { if (NR != 24) { print "  " NR " captions measured"; bad = 1 }; exit bad }'
+}
+
+# The caption's ink on the screen is as wide as the caption measured in its font at this
+# resolution, give or take the letters' side bearings: a font left at another resolution's
+# size would be a third narrower or wider.
+drawn_at_size() {
+  local picture=$work/captions.png measured name x y w h text_width ink
+  import -window root "$picture" && measured=$(reader captions) || return 1
+  for name in "$@"; do
+    read -r x y w h text_width _ < <(awk -F'\t' -v n="$name" '$1 == n { print $2, $3 }' <<<"$measured")
+    ink=$(convert "$picture" -crop "${w}x${h}+${x}+${y}" +repage -trim -format '%w' info:)
+    if ((ink * 100 < text_width * 95 || ink * 100 > text_width * 105)); then
+      echo "  $name: its ink is $ink pixels wide, its caption in its font $text_width"
+      return 1
+    fi
+  done
+}
+
 take_screenshot() {
   local x y w h
   read -r _ x y w h < <(reader geometry | grep '^window ')
   import -window root "$work/root.png" && convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$1"
 }
 
-echo "== the window, in English ($LC_ALL)"
+screen_dpi_is() { [[ $(reader dpi) == "$1" ]]; }
+
+echo "== the window at $dpi dots per inch, in English ($LC_ALL)"
+check "wine shows the screen at $dpi dots per inch" screen_dpi_is "$dpi"
 check "the window opens with the focus on Uscita" start_app
-check "every record becomes its control, with its caption" \
-  diff <(reader texts) "$here/expected-controls.txt"
-check "the client area is 391 x 514 pixels" client_size_is 391 514
+if [[ $dpi == 96 ]]; then
+  check "every record becomes its control, with its caption" \
+    diff <(reader texts) "$here/expected-controls.txt"
+fi
+read -r client_width client_height <<<"${kClientSize[$dpi]}"
+check "the client area is $client_width x $client_height pixels" \
+  client_size_is "$client_width" "$client_height"
+check "every caption fits on its lines" captions_fit
+check "the heading, the hint and the version are drawn at their point sizes" \
+  drawn_at_size LBLIntestazione Label4 Label2
 check "the 14 lines are painted end to end in the desktop colour" lines_painted
-check "Tab walks Calcola, Cancella, the three boxes and back to Uscita" \
-  tab_walk CmdCalcola CmdCancella TxtAltezza TxtGavrentoUomo TxtGavrentoDonna CmdUscita
+if [[ $dpi == 96 ]]; then
+  check "Tab walks Calcola, Cancella, the three boxes and back to Uscita" \
+    tab_walk CmdCalcola CmdCancella TxtAltezza TxtGavrentoUomo TxtGavrentoDonna CmdUscita
+fi
 check "a height is typed into TxtAltezza" type_into TxtAltezza 180
 check "Calcola gives 74.992125984252 and 70.492125984252 for 180" \
   calcola_gives 74.992125984252 70.492125984252
 if [[ -n $screenshot ]]; then
   check "a screenshot of the window is taken" take_screenshot "$screenshot"
+fi
+
+summary() {
+  echo "$(basename "$exe") for $arch at $dpi dots per inch under wine: $passed passed, $failed failed"
+  [[ $failed -eq 0 ]]
+}
+
+# The rest does not depend on the scale: it runs at 96 dots per inch only.
+if [[ $dpi != 96 ]]; then
+  close_ends_now() { reader close && ended_with 0; }
+  check "closing the window ends the program with exit status 0" close_ends_now
+  summary
+  exit
 fi
 
 cancella_clears() {
@@ -205,6 +282,12 @@ check "an overflow is reported as run-time error 6 and the program goes on" over
 uscita_ends() { click CmdUscita && ended_with 0; }
 check "a click on Uscita ends the program with exit status 0" uscita_ends
 
+if [[ -n $dpi_change_exe ]]; then
+  moved_to_144dpi() { wine_run "$dpi_change_exe" | sed 's/^/  /'; }
+  check "moved to a monitor at 144 dots per inch, the window takes the place Windows suggests and lays itself out there" \
+    moved_to_144dpi
+fi
+
 space_at_start_ends() { start_app && xdotool key space && ended_with 0; }
 check "Space at start clicks Uscita, which has the focus: exit status 0" space_at_start_ends
 
@@ -225,5 +308,4 @@ else
   fail "the it_IT.UTF-8 locale is not generated"
 fi
 
-echo "$(basename "$exe") for $arch under wine: $passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+summary
