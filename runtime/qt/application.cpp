@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "runtime/qt/fonts.h"
+#include "runtime/qt/runtime_directory.h"
 #include "runtime/qt/utf8.h"
 
 namespace gavrento::qt {
@@ -50,7 +51,9 @@ LoadedWindow LoadStartupWindow(const ProjectDescriptor& project) {
 }
 
 int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
+  RuntimeDirectory runtime_directory;
   QApplication application(argc, argv);
+  runtime_directory.ReleaseStandIn();
   QApplication::setApplicationName(Utf8(project.name));
   QApplication::setApplicationVersion(Utf8(project.version));
   QApplication::setWindowIcon(ApplicationIcon());
