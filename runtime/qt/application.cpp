@@ -56,6 +56,7 @@ int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   runtime_directory.ReleaseStandIn();
   QApplication::setApplicationName(Utf8(project.name));
   QApplication::setApplicationVersion(Utf8(project.version));
+  QApplication::setDesktopFileName(Utf8(project.desktop_entry));
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
   const LoadedWindow loaded = LoadStartupWindow(project);
