@@ -1,6 +1,7 @@
 # The flags Debian builds its own packages with (dpkg-buildflags, hardening=+all and
-# reproducible=+all), added to every target through gavrento_options on Linux. The
-# package's `hardening-check` (packaging/check-deb.sh) holds the program to them.
+# reproducible=+all), with the stack-clash and control-flow protection that later Debian
+# releases add, given to every target through gavrento_options on Linux. The hardening_check
+# test (packaging/check-hardening.sh) holds the program to them.
 #
 # Not for Windows: the ELF linker options and the stack probes are not PE's, and the
 # Windows build has its own flags. Not for the sanitizer and fuzz builds either: there
