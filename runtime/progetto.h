@@ -19,6 +19,7 @@ inline constexpr ProjectDescriptor kProgetto{
     .executable = "Gavrento",
     .version = "1.00",
     .help_file = "",
+    .desktop_entry = "org.example.gavrento",  // as packaging/CMakeLists.txt installs it
 };
 
 }  // namespace gavrento

@@ -26,6 +26,9 @@ struct ProjectDescriptor {
   std::string_view executable;
   std::string_view version;
   std::string_view help_file;  // none when empty
+  // The installed desktop entry's name, without ".desktop": Wayland desktops know a window
+  // only by it, and take its icon and name from that entry.
+  std::string_view desktop_entry;
 };
 
 }  // namespace gavrento

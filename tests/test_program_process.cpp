@@ -53,16 +53,20 @@ class VirtualDisplay {
   QString name_;
 };
 
-// The program with a home and XDG folders of its own, all empty at the start.
+// The program with a home, a temporary folder and XDG folders of its own, all empty at the
+// start; or, as in a shell reached through sudo, without XDG_RUNTIME_DIR.
 class RunningProgram {
  public:
-  explicit RunningProgram(const QString& display) : display_(display) {
+  explicit RunningProgram(const QString& display, bool runtime_dir_set = true) : display_(display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("HOME", home_.path());
+    env.insert("TMPDIR", tmp_.path());
+    env.remove("XDG_RUNTIME_DIR");
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
                             "XDG_RUNTIME_DIR"}) {
+      if (!runtime_dir_set && QLatin1String(var) == "XDG_RUNTIME_DIR") continue;
       QDir(home_.path()).mkdir(var);
       const QString dir = home_.path() + "/" + var;
       QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -121,12 +125,16 @@ class RunningProgram {
   int ExitCode() const { return process_.exitCode(); }
   QProcess::ExitStatus ExitStatus() const { return process_.exitStatus(); }
 
-  // Every file the program left in its home and XDG folders.
+  // Every file the program left in its home and XDG folders, and anything in its temporary
+  // folder.
   QStringList FilesLeft() const {
     QStringList left;
     QDirIterator it(home_.path(), QDir::Files | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) left << it.next();
+    QDirIterator tmp(tmp_.path(),
+                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (tmp.hasNext()) left << tmp.next();
     return left;
   }
 
@@ -140,6 +148,7 @@ class RunningProgram {
  private:
   QString display_;
   QTemporaryDir home_;
+  QTemporaryDir tmp_;
   QProcess process_;
 };
 
@@ -188,15 +197,19 @@ class TestProgramProcess : public QObject {
     QCOMPARE(program.ExitCode(), 0);
   }
 
-  // A whole session writes nothing: no settings, no cache, no state.
+  // A whole session writes nothing: no settings, no cache, no state, no runtime folder, and
+  // it says nothing about the runtime folder missing.
   void aSessionLeavesNoFiles_data() {
     QTest::addColumn<bool>("close");
-    QTest::newRow("ended with Uscita") << false;
-    QTest::newRow("ended by closing") << true;
+    QTest::addColumn<bool>("runtime_dir_set");
+    QTest::newRow("ended with Uscita") << false << true;
+    QTest::newRow("ended by closing") << true << true;
+    QTest::newRow("without XDG_RUNTIME_DIR") << false << false;
   }
   void aSessionLeavesNoFiles() {
     QFETCH(bool, close);
-    RunningProgram program(display_.Name());
+    QFETCH(bool, runtime_dir_set);
+    RunningProgram program(display_.Name(), runtime_dir_set);
     const auto window = program.WaitForWindow();
     QVERIFY(window);
     // Into the height box, type, then Calcola and Cancella, all with the mouse.
@@ -212,6 +225,8 @@ class TestProgramProcess : public QObject {
     QVERIFY2(program.Ended(), program.Errors().constData());
     QCOMPARE(program.ExitCode(), 0);
     QCOMPARE(program.FilesLeft(), QStringList{});
+    const QByteArray errors = program.Errors();
+    QVERIFY2(!errors.contains("QStandardPaths"), errors.constData());
   }
 
  private:

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "runtime/qt/fonts.h"
+#include "runtime/qt/runtime_directory.h"
 #include "runtime/qt/utf8.h"
 #include "runtime/window_rules.h"
 
@@ -52,9 +53,12 @@ LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
 }
 
 int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
+  RuntimeDirectory runtime_directory;
   QApplication application(argc, argv);
+  runtime_directory.ReleaseStandIn();
   QApplication::setApplicationName(Utf8(project.name));
   QApplication::setApplicationVersion(Utf8(project.version));
+  QApplication::setDesktopFileName(Utf8(project.desktop_entry));
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
   const LoadedWindow loaded = LoadStartupWindow(project);

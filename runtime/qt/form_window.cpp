@@ -1,5 +1,6 @@
 #include "runtime/qt/form_window.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "runtime/qt/control_factory.h"
@@ -11,7 +12,23 @@
 
 namespace gavrento::qt {
 
+namespace {
+
+// Assistive technologies know a top-level window by its role, frame, and read its title from
+// it. Qt gives a plain QWidget the role of a client area, a "filler" on the accessibility bus.
+QAccessibleInterface* AccessibleFormWindow(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(FormWindow::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
+
 FormWindow::FormWindow(const WindowRecord& record) : record_(record) {
+  static const bool kFactoryInstalled = [] {
+    QAccessible::installFactory(&AccessibleFormWindow);
+    return true;
+  }();
+  Q_UNUSED(kFactoryInstalled);
   setObjectName(Utf8(record.name));
   setWindowTitle(Utf8(record.caption));
   setFont(FontFor(record.font));

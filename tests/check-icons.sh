@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The committed icons, read with icoutils and ImageMagick: the Windows icon holds a
+# two-colour 32x32, a sixteen-colour 32x32 and a sixteen-colour 16x16 image, each drawn
+# over most of its square with transparent rounded corners, the two 32x32 ones with one
+# outline; and the generator still draws exactly the committed files.
+# Usage: tests/check-icons.sh PACKAGING_DIR ICON_GENERATOR
+set -uo pipefail
+packaging=$1
+generator=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+failed=0
+expect() { # expect NAME ACTUAL WANTED
+  if [[ $2 == "$3" ]]; then
+    echo "PASS $1"
+  else
+    printf 'FAIL %s:\n  found:  %s\n  wanted: %s\n' "$1" "${2//$'\n'/ | }" "${3//$'\n'/ | }"
+    failed=1
+  fi
+}
+
+ico=$packaging/windows/gavrento.ico
+expect "three images, as the directory lists them" "$(icotool -l "$ico" | awk '{ print $3, $4, $5, $6 }')" \
+  "$(printf '%s\n' '--width=32 --height=32 --bit-depth=1 --palette-size=2' \
+    '--width=32 --height=32 --bit-depth=4 --palette-size=16' \
+    '--width=16 --height=16 --bit-depth=4 --palette-size=16')"
+
+icotool -x -o "$work" "$ico"
+# Each image: its size; more than half of it opaque but not all; its opaque colours (every
+# transparent pixel is the same one value), two for the two-colour image, more otherwise.
+describe() {
+  local colours
+  colours=$(($(identify -format '%k' "$1") - 1))
+  ((colours > 2)) && colours=more
+  echo "$(convert "$1" -alpha extract -format '%wx%h %[fx:mean > 0.5 && mean < 1]' info:) $colours"
+}
+expect "each image covers most of its square, in its colours" \
+  "$(for image in "$work"/*.png; do describe "$image"; done)" "$(printf '%s\n' '32x32 1 2' '32x32 1 more' '16x16 1 more')"
+outline() { convert "$1" -alpha extract "$work/$2.png"; }
+outline "$work"/*_1_32x32x1.png mono && outline "$work"/*_2_32x32x4.png colour
+expect "the two 32x32 images share one outline" \
+  "$(compare -metric AE "$work/mono.png" "$work/colour.png" null: 2>&1)" 0
+
+# The generator's drawing, against what is committed: the ICO byte for byte, the PNGs pixel
+# by pixel (PNG encoders differ between zlib versions).
+"$generator" "$work/fresh" >/dev/null || { echo "FAIL the generator did not run"; exit 1; }
+expect "the generator draws the committed ICO" "$(cmp "$ico" "$work/fresh/windows/gavrento.ico" 2>&1)" ""
+for size in 16 32 48 64 128 256; do
+  png=icons/hicolor/${size}x${size}/apps/gavrento.png
+  expect "the generator draws the committed $size px PNG, at that size" \
+    "$(identify -format '%wx%h ' "$packaging/$png")$(compare -metric AE "$packaging/$png" "$work/fresh/$png" null: 2>&1)" \
+    "${size}x${size} 0"
+done
+exit $failed
