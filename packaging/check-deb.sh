@@ -6,11 +6,13 @@
 # Usage: packaging/check-deb.sh <build-dir>
 set -euo pipefail
 
-readonly app_id=org.example.gavrento
 readonly package=gavrento
-readonly version=1.00
-
 build_dir=$(realpath "${1:?usage: check-deb.sh <build-dir>}")
+# The version and the application id, as the build made them from CMakeLists.txt.
+release_fact() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$build_dir/generated/runtime/release.h"; }
+app_id=$(release_fact GAVRENTO_APP_ID)
+version=$(release_fact GAVRENTO_VERSION)
+readonly app_id version
 deb=
 installed=false
 

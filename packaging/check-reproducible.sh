@@ -19,8 +19,8 @@ build_package() {
   step "Building $commit in $tree"
   git clone --quiet --shared --no-checkout "$source_dir" "$tree"
   git -C "$tree" checkout --quiet --detach "$commit"
-  cmake -S "$tree" -B "$tree/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DGAVRENTO_WERROR="${WERROR:-OFF}" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+  (cd "$tree" && cmake --preset default -DGAVRENTO_WERROR="${WERROR:-OFF}" \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null)
   cmake --build "$tree/build" --target gavrento gavrento_compressed_docs
   (cd "$tree/build" && cpack -G DEB >/dev/null)
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/project_descriptor.h"
+#include "runtime/release.h"
 #include "window/supeficie.h"
 #include "window/supeficie_record.h"
 
@@ -17,9 +18,9 @@ inline constexpr ProjectDescriptor kProgetto{
     .name = "Gavrento",
     .description = "Gavrento",
     .executable = "Gavrento",
-    .version = "1.00",
+    .version = GAVRENTO_VERSION,
     .help_file = "",
-    .desktop_entry = "org.example.gavrento",  // as packaging/CMakeLists.txt installs it
+    .desktop_entry = GAVRENTO_APP_ID,
 };
 
 }  // namespace gavrento

@@ -1,13 +1,13 @@
 #pragma once
 
-// Locations baked in by packaging/CMakeLists.txt, so the packaging tests find the committed
-// files and the icon generator whatever directory ctest runs them from.
+// Facts baked in by packaging/CMakeLists.txt, so the packaging tests find the committed files
+// whatever directory ctest runs them from.
 namespace packaging_paths {
 
 // The packaging/ directory of the source tree.
 const char* sourceDir();
 
-// The built icon generator (tools/make_icons.cpp).
-const char* iconGenerator();
+// The release, as CMakeLists.txt names it.
+const char* version();
 
 }  // namespace packaging_paths
