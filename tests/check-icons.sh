@@ -10,19 +10,11 @@ generator=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failed=0
-expect() { # expect NAME ACTUAL WANTED
-  if [[ $2 == "$3" ]]; then
-    echo "PASS $1"
-  else
-    printf 'FAIL %s:\n  found:  %s\n  wanted: %s\n' "$1" "${2//$'\n'/ | }" "${3//$'\n'/ | }"
-    failed=1
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 ico=$packaging/windows/gavrento.ico
 expect "three images, as the directory lists them" "$(icotool -l "$ico" | awk '{ print $3, $4, $5, $6 }')" \
-  "$(printf '%s\n' '--width=32 --height=32 --bit-depth=1 --palette-size=2' \
+  "$(lines '--width=32 --height=32 --bit-depth=1 --palette-size=2' \
     '--width=32 --height=32 --bit-depth=4 --palette-size=16' \
     '--width=16 --height=16 --bit-depth=4 --palette-size=16')"
 
@@ -36,7 +28,7 @@ describe() {
   echo "$(convert "$1" -alpha extract -format '%wx%h %[fx:mean > 0.5 && mean < 1]' info:) $colours"
 }
 expect "each image covers most of its square, in its colours" \
-  "$(for image in "$work"/*.png; do describe "$image"; done)" "$(printf '%s\n' '32x32 1 2' '32x32 1 more' '16x16 1 more')"
+  "$(for image in "$work"/*.png; do describe "$image"; done)" "$(lines '32x32 1 2' '32x32 1 more' '16x16 1 more')"
 outline() { convert "$1" -alpha extract "$work/$2.png"; }
 outline "$work"/*_1_32x32x1.png mono && outline "$work"/*_2_32x32x4.png colour
 expect "the two 32x32 images share one outline" \

@@ -10,16 +10,7 @@ arch=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failed=0
-expect() { # expect NAME ACTUAL WANTED
-  if [[ $2 == "$3" ]]; then
-    echo "PASS $1"
-  else
-    printf 'FAIL %s:\n  found:  %s\n  wanted: %s\n' "$1" "${2//$'\n'/ | }" "${3//$'\n'/ | }"
-    failed=1
-  fi
-}
-lines() { printf '%s\n' "$@"; }
+source "$(dirname "$0")/../expect.sh"
 
 declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
 # Address space layout randomisation and no-execute data on both; a 64-bit program also
