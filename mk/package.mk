@@ -1,7 +1,8 @@
-# The Debian package: `make package` writes build/gavrento_1.00_<arch>.deb;
-# `make package-check` also lints it, installs it, starts it and removes it (as root);
-# `make package-reproducible` builds the current commit's package twice and compares.
-.PHONY: package package-check package-reproducible
+# The Debian package: `make package` writes build/gavrento_<version>_<arch>.deb;
+# `make package-check` runs the package's tests (`ctest --preset package`, as root): it lints
+# the package, installs it, starts it and removes it, and builds the current commit's
+# package twice and compares the two.
+.PHONY: package package-check
 
 package: build
 	@scripts/install-packages.sh package
@@ -9,8 +10,4 @@ package: build
 
 package-check: build
 	@scripts/install-packages.sh package
-	packaging/check-deb.sh $(BUILD)
-
-package-reproducible: setup
-	@scripts/install-packages.sh package
-	WERROR=$(WERROR) packaging/check-reproducible.sh
+	WERROR=$(WERROR) ctest --preset package

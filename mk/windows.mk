@@ -5,12 +5,12 @@
 # GAVRENTO_NO_32BIT=1, the 32-bit program's runs are skipped and the summary says so.
 # `make test-windows WIN_SCREENSHOT=docs/screenshot-windows.png` keeps pictures of the
 # 64-bit window, which runs on every machine: at 96 dots per inch, and at 144 beside it
-# (docs/screenshot-windows-144dpi.png). `make windows-reproducible` builds Gavrento.exe
-# twice for each processor, in two folders, and compares the two byte for byte.
+# (docs/screenshot-windows-144dpi.png). Each build's test "reproducible" builds its
+# Gavrento.exe twice more, in two folders, and compares the two byte for byte.
 WIN_PRESETS    := windows-32 windows-64
 WIN_SCREENSHOT ?=
 
-.PHONY: windows-setup windows test-windows windows-reproducible
+.PHONY: windows-setup windows test-windows
 
 windows-setup:
 	@scripts/install-windows-packages.sh
@@ -23,6 +23,3 @@ windows: windows-setup
 
 test-windows: windows
 	@GAVRENTO_WINDOWS_SCREENSHOT=$(WIN_SCREENSHOT) scripts/test-windows.sh $(WIN_PRESETS)
-
-windows-reproducible: windows-setup
-	tests/windows/check-reproducible.sh $(WIN_PRESETS)
