@@ -7,10 +7,9 @@
 set -uo pipefail
 packaging=$1
 generator=$2
+source "$(dirname "$0")/checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-source "$(dirname "$0")/expect.sh"
+on_exit "rm -rf '$work'"
 
 ico=$packaging/windows/gavrento.ico
 expect "three images, as the directory lists them" "$(icotool -l "$ico" | awk '{ print $3, $4, $5, $6 }')" \
@@ -44,4 +43,4 @@ for size in 16 32 48 64 128 256; do
     "$(identify -format '%wx%h ' "$packaging/$png")$(compare -metric AE "$packaging/$png" "$work/fresh/$png" null: 2>&1)" \
     "${size}x${size} 0"
 done
-exit $failed
+finish

@@ -7,10 +7,9 @@
 set -uo pipefail
 exe=$1
 arch=$2
+source "$(dirname "$0")/../checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-source "$(dirname "$0")/../expect.sh"
+on_exit "rm -rf '$work'"
 
 declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
 # Address space layout randomisation and no-execute data on both; a 64-bit program also
@@ -87,4 +86,4 @@ expect "icon group: 32x32 in 2 colours, 32x32 and 16x16 in 16" \
 icotool -x -o "$work" "$work/gavrento.ico"
 expect "icon images as drawn" "$(identify -format '%wx%h\n' "$work"/*.png)" "$(lines 32x32 32x32 16x16)"
 
-exit $failed
+finish
