@@ -36,8 +36,8 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     "${as_root[@]}" dpkg --add-architecture i386
   fi
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+  "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends \
     "${missing[@]}"
 fi
 
