@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <utility>
 
+#include "runtime/qt/display_connection.h"
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/runtime_directory.h"
 #include "runtime/qt/utf8.h"
@@ -53,17 +54,23 @@ LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
 }
 
 int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
-  RuntimeDirectory runtime_directory;
+  SettleRuntimeDirectory();
+  DisplayConnection connection(project.name, &RemoveRuntimeStandIn);
   QApplication application(argc, argv);
-  runtime_directory.ReleaseStandIn();
+  connection.Established();
   QApplication::setApplicationName(Utf8(project.name));
   QApplication::setApplicationVersion(Utf8(project.version));
   QApplication::setDesktopFileName(Utf8(project.desktop_entry));
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
-  const LoadedWindow loaded = LoadStartupWindow(project);
+  const LoadedWindow loaded = LoadStartupWindow(project, [] {
+    RemoveRuntimeStandIn();
+    EndProcessAtOnce();
+  });
   loaded.window->show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  RemoveRuntimeStandIn();
+  return status;
 }
 
 }  // namespace gavrento::qt

@@ -6,12 +6,19 @@
 #include <QDir>
 #include <QFile>
 #include <cstdlib>
+#include <string>
 
 namespace gavrento::qt {
 
 namespace {
 
 constexpr const char* kVariable = "XDG_RUNTIME_DIR";
+
+// The folder the program made, while it exists: one per process.
+std::string& StandIn() {
+  static std::string path;
+  return path;
+}
 
 // What the base directory rules ask of a runtime folder, and Qt checks: a directory of this
 // user's, closed to everyone else (mode 0700).
@@ -25,7 +32,7 @@ bool IsPrivateFolder(const std::string& path) {
 
 }  // namespace
 
-RuntimeDirectory::RuntimeDirectory() {
+void SettleRuntimeDirectory() {
   const char* value = std::getenv(kVariable);
   if (value != nullptr && *value != '\0') return;
 
@@ -36,20 +43,19 @@ RuntimeDirectory::RuntimeDirectory() {
     ::setenv(kVariable, session_folder.c_str(), 1);
     return;
   }
-  // No session at all (sudo, a container): an empty folder of the program's own, made by
-  // mkdtemp with mode 0700 and gone again once the application object exists. Should that
-  // fail, Qt falls back to its own folder and says so.
+  // No session at all (sudo, a container): mkdtemp makes the folder with mode 0700. Should
+  // that fail, Qt falls back to its own folder and says so.
   std::string pattern = QFile::encodeName(QDir::tempPath()).toStdString() + "/gavrento-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) return;
-  stand_in_ = pattern;
-  ::setenv(kVariable, stand_in_.c_str(), 1);
+  StandIn() = pattern;
+  ::setenv(kVariable, pattern.c_str(), 1);
 }
 
-void RuntimeDirectory::ReleaseStandIn() {
-  if (stand_in_.empty()) return;
-  ::unsetenv(kVariable);
-  ::rmdir(stand_in_.c_str());
-  stand_in_.clear();
+void RemoveRuntimeStandIn() {
+  std::string& path = StandIn();
+  if (path.empty()) return;
+  ::rmdir(path.c_str());
+  path.clear();
 }
 
 }  // namespace gavrento::qt

@@ -1,0 +1,28 @@
+// Making the application object, which is when Qt connects to the display.
+//
+// Without a display (an ssh session without forwarding, a service, a display that has gone)
+// Qt prints several lines of its own and ends the process with abort(): status 134 and a
+// core dump. The program says instead, in one line, that there is no display, and ends with
+// status 1, leaving nothing behind.
+#pragma once
+
+#include <string_view>
+
+namespace gavrento::qt {
+
+class DisplayConnection {
+ public:
+  // From here until Established(), Qt's messages are held back. Should Qt give up, one
+  // line naming the program and Qt's first reason goes to the standard error, clean_up runs
+  // and the process ends with status 1.
+  DisplayConnection(std::string_view program_name, void (*clean_up)());
+  DisplayConnection(const DisplayConnection&) = delete;
+  DisplayConnection& operator=(const DisplayConnection&) = delete;
+  ~DisplayConnection() { Established(); }
+
+  // The application object exists: Qt's messages go where they went before, the held ones
+  // first, as Qt would have printed them.
+  void Established();
+};
+
+}  // namespace gavrento::qt
