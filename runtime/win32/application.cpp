@@ -6,13 +6,14 @@
 #include <string>
 
 #include "runtime/win32/form_window.h"
+#include "runtime/win32/wide_text.h"
 #include "runtime/win32/win32_services.h"
 
 namespace gavrento::win32 {
 
 namespace {
 
-// Status for a window Windows would not build; nothing was shown to close.
+// Status for a window Windows would not build.
 constexpr int kWindowNotCreated = 1;
 
 // The dialog manager gives the window Tab between its controls and Space on buttons, as
@@ -29,11 +30,30 @@ int RunMessageLoop(HWND window) {
   return static_cast<int>(message.wParam);
 }
 
+// Nothing else will be shown: without this the program would end without a word. Windows'
+// own description of the failure follows, in the user's language, where it gave one.
+void ReportWindowNotCreated(const ProjectDescriptor& project, DWORD error) {
+  std::wstring text = L"Impossibile creare la finestra.";
+  wchar_t* reason = nullptr;
+  const DWORD flags =
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+  if (error != ERROR_SUCCESS &&
+      FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr) !=
+          0) {
+    text.append(L"\n\n").append(reason);
+    LocalFree(reason);
+  }
+  MessageBoxW(nullptr, text.c_str(), Wide(project.name).c_str(), MB_OK | MB_ICONERROR);
+}
+
 }  // namespace
 
 int RunProject(const ProjectDescriptor& project, int show_command) {
   FormWindow window(*project.startup.record);
-  if (!window.Create()) return kWindowNotCreated;
+  if (!window.Create()) {
+    ReportWindowNotCreated(project, GetLastError());
+    return kWindowNotCreated;
+  }
   Win32Services services(window, std::string(project.name));
   const std::unique_ptr<Form> form = project.startup.create(services);
   window.Bind(*form, services);
