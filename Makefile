@@ -4,17 +4,20 @@
 BUILD      := build
 WERROR     ?= OFF
 CMAKE_ARGS ?=
+# Whether the build includes the tests; `make` and `make run` leave them out.
+TESTS      ?= ON
+all run: TESTS = OFF
 
 .PHONY: all setup configure build run test format format-check clean
 
 all: build
 
 setup:
-	@scripts/install-packages.sh build test
+	@scripts/install-packages.sh build $(if $(filter ON,$(TESTS)),test)
 	@scripts/ensure-locale.sh it_IT
 
 configure: setup
-	cmake --preset default -DGAVRENTO_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --preset default -DGAVRENTO_WERROR=$(WERROR) -DBUILD_TESTING=$(TESTS) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build --preset default

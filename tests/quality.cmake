@@ -2,6 +2,7 @@
 # matters. Included by tests/CMakeLists.txt.
 
 include(${CMAKE_CURRENT_SOURCE_DIR}/exactness.cmake)
+set_tests_properties(exactness PROPERTIES LABELS unit)
 if(GAVRENTO_SANITIZE)
   # A million heights take minutes under the sanitizers; the full million runs in every
   # ordinary build, and the tenths of a centimetre are all checked in both.
@@ -9,12 +10,13 @@ if(GAVRENTO_SANITIZE)
 endif()
 
 # Typed and pasted text of every kind, with both decimal separators.
-gavrento_add_test(NAME test_hostile_input SOURCES test_hostile_input.cpp LIBS window_fixture
-  ENV "LC_ALL=C")
-gavrento_run_test(NAME test_hostile_input_it PROGRAM test_hostile_input ENV "LC_ALL=it_IT.UTF-8")
+gavrento_add_test(NAME test_hostile_input LABEL window SOURCES test_hostile_input.cpp
+  LIBS window_fixture ENV "LC_ALL=C")
+gavrento_run_test(NAME test_hostile_input_it LABEL window PROGRAM test_hostile_input
+  ENV "LC_ALL=it_IT.UTF-8")
 
 # Thousands of clicks on the real window, measured for growth of the resident size.
-gavrento_add_test(NAME test_soak SOURCES test_soak.cpp LIBS window_fixture)
+gavrento_add_test(NAME test_soak LABEL window SOURCES test_soak.cpp LIBS window_fixture)
 if(GAVRENTO_SANITIZE)
   target_compile_definitions(test_soak PRIVATE GAVRENTO_SANITIZED)
 endif()
