@@ -14,22 +14,17 @@ constexpr int kPatienceMs = 20000;  // an upper bound for polling, never a fixed
 const QString kGavrento = QStringLiteral(GAVRENTO_BINARY);
 const QString kCloseWindow = QStringLiteral(CLOSE_WINDOW_BINARY);
 
-// A private X server, so keyboard and mouse reach the window as they would a person's.
+// A private X server, so keyboard and mouse reach the window as they would a person's. The
+// server picks a free display itself and names it on its standard output (-displayfd), so
+// tests running side by side never take the same one.
 class VirtualDisplay {
  public:
   VirtualDisplay() {
-    for (int number = 71; number < 99 && name_.isEmpty(); ++number) {
-      if (QFile::exists(QString("/tmp/.X%1-lock").arg(number))) continue;
-      server_.start("Xvfb", {QString(":%1").arg(number), "-screen", "0", "800x600x24", "-nolisten",
-                             "tcp", "-noreset"});
-      if (!server_.waitForStarted()) return;
-      if (PollUntil([&] { return QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)); })) {
-        name_ = QString(":%1").arg(number);
-      } else {
-        server_.kill();
-        server_.waitForFinished();
-      }
-    }
+    server_.start(
+        "Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"});
+    if (!server_.waitForStarted()) return;
+    PollUntil([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; });
+    if (server_.canReadLine()) name_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
   }
   ~VirtualDisplay() {
     server_.terminate();
@@ -54,13 +49,17 @@ class VirtualDisplay {
 };
 
 // The program with a home, a temporary folder and XDG folders of its own, all empty at the
-// start; or, as in a shell reached through sudo, without XDG_RUNTIME_DIR.
+// start; or, as in a shell reached through sudo, without XDG_RUNTIME_DIR. Without a display
+// it starts as from an ssh session without forwarding: nothing names one.
 class RunningProgram {
  public:
   explicit RunningProgram(const QString& display, bool runtime_dir_set = true) : display_(display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display);
-    env.insert("QT_QPA_PLATFORM", "xcb");
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+    if (!display.isEmpty()) {
+      env.insert("DISPLAY", display);
+      env.insert("QT_QPA_PLATFORM", "xcb");
+    }
     env.insert("HOME", home_.path());
     env.insert("TMPDIR", tmp_.path());
     env.remove("XDG_RUNTIME_DIR");
@@ -227,6 +226,26 @@ class TestProgramProcess : public QObject {
     QCOMPARE(program.FilesLeft(), QStringList{});
     const QByteArray errors = program.Errors();
     QVERIFY2(!errors.contains("QStandardPaths"), errors.constData());
+  }
+
+  // No abort and no core dump: one line that says what is missing, status 1, and the
+  // program's own runtime folder gone again.
+  void withoutADisplayOneLineSaysSo_data() {
+    QTest::addColumn<QString>("display");
+    QTest::newRow("none named") << QString();
+    QTest::newRow("one that is not there") << QString(":9999");
+  }
+  void withoutADisplayOneLineSaysSo() {
+    QFETCH(QString, display);
+    RunningProgram program(display, false);
+    QVERIFY(program.Ended());
+    QCOMPARE(program.ExitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.ExitCode(), 1);
+    const QStringList said = QString::fromUtf8(program.Errors()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.front().startsWith("Gavrento: nessun display disponibile"),
+             qPrintable(said.front()));
+    QCOMPARE(program.FilesLeft(), QStringList{});
   }
 
  private:
