@@ -6,7 +6,7 @@ accessibility on by itself. Then, through pyatspi: every control's role and name
 read as text after Calcola in both locales, the focus walking the tab order under Tab, and
 Calcola, Cancella and Uscita pressed through their accessible action.
 
-Usage: /usr/bin/python3 test_accessibility.py GAVRENTO_BINARY
+Usage: /usr/bin/python3 test_accessibility.py GAVRENTO_BINARY PRINT_RECORDS_BINARY
 Exits 77 (ctest's skip) when Xvfb, xdotool, dbus-daemon, at-spi2-core or python3-pyatspi is
 missing; Debian's python3 is needed, as pyatspi is a Debian package.
 """
@@ -22,23 +22,38 @@ import unittest
 import warnings
 
 PATIENCE = 20.0  # seconds: an upper bound for every wait, never a fixed one
-TITLE = "Calcolo del Gavrento dell'Uomo e della Donna"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
-# What a screen reader finds in the window: (role, name) of every control, in any order.
-CONTROLS = sorted(
-    [("push button", name) for name in ("Calcola", "Cancella", "Uscita")]
-    + [("text", name) for name in ("ALTEZZA in cm", "GAVRENTO UOMO", "GAVRENTO DONNA")]
-    + [("label", name) for name in (
-        "CALCOLO DEL", "GAVRENTO", "(Utilizzare il punto come separatore dei decimali)",
-        "ALTEZZA", " in cm  ", "GAVRENTO UOMO", "GAVRENTO DONNA", "Versione 1.0",
-        "di Marco Ferri", "Gavrento Uomo", "Gavrento Donna", "+  50", "+  45,5")]
-    + [("label", name) for name in ("Formula Utilizzata", "( Altezza - 152,4 )  ", "2,54",
-                                   "x  2,3")] * 2)
+# The role a screen reader hears for each kind of record.
+ROLES = {"label": "label", "text box": "text", "button": "push button"}
 
-# Tab from the first control in tab order, and round again.
-TAB_ORDER = ["Uscita", "Calcola", "Cancella", "ALTEZZA in cm", "GAVRENTO UOMO",
-             "GAVRENTO DONNA", "Uscita"]
+
+class Records:
+    """The window's records, as print_records gives them: the window's caption, and for each
+    control the role and name a screen reader should find: a text box's accessible name, any
+    other control's caption."""
+
+    def __init__(self, print_records):
+        output = subprocess.run([print_records], capture_output=True, text=True, check=True)
+        self.names = {}
+        self.controls = []
+        focusable = []
+        for line in output.stdout.splitlines():
+            fields = line.split("\t")
+            if fields[0] == "window":
+                self.title = fields[2]
+                continue
+            _, record, kind, caption, accessible_name, tab_index = fields
+            name = accessible_name if kind == "text box" else caption
+            self.names[record] = name
+            self.controls.append((ROLES[kind], name))
+            if kind != "label":
+                focusable.append((int(tab_index), name))
+        self.controls.sort()
+        # Tab from the first control in tab order, and round again.
+        self.tab_order = [name for _, name in sorted(focusable)]
+        self.tab_order.append(self.tab_order[0])
+
 
 RESULTS_FOR_180 = [  # locale, man, woman: the user's own decimal separator
     ("C", "74.992125984252", "70.492125984252"),
@@ -90,20 +105,17 @@ class Session:
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
         self._announce_screen_reader()
 
-    # High display numbers, as the other display tests use, and -noreset: the accessibility
-    # bus launcher's brief X connection would otherwise reset the server under the program.
+    # Xvfb picks a free display itself and names it (-displayfd), so tests running side by
+    # side never take the same one. -noreset: the accessibility bus launcher's brief X
+    # connection would otherwise reset the server under the program.
     def _start_display(self):
-        for number in range(140, 200):
-            if os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", "800x600x24", "-nolisten", "tcp",
-                 "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            socket = f"/tmp/.X11-unix/X{number}"
-            poll(lambda: os.path.exists(socket) or self.xvfb.poll() is not None, "Xvfb")
-            if self.xvfb.poll() is None:
-                return f":{number}"
-        raise AssertionError("no free display for Xvfb")
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp",
+             "-noreset"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        number = self.xvfb.stdout.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        return f":{number}"
 
     # What a screen reader does when it starts: programs watching the flag turn their
     # accessibility on (Qt among them), none forced by QT_LINUX_ACCESSIBILITY_ALWAYS_ON.
@@ -122,7 +134,7 @@ class Session:
         for process in (self.bus, self.xvfb):
             process.terminate()
             process.wait()
-        self.bus.stdout.close()
+            process.stdout.close()
         self.log.close()
         self.home.cleanup()
 
@@ -175,7 +187,7 @@ class Program:
     # The keyboard as a person's: through the X server, into the focused window.
     def focus_window(self):
         window = subprocess.run(
-            ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{TITLE}$"],
+            ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{RECORDS.title}$"],
             capture_output=True, text=True, check=True, timeout=PATIENCE).stdout.split()[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True,
                        timeout=PATIENCE)
@@ -214,50 +226,52 @@ class TestAccessibility(unittest.TestCase):
     def test_every_control_has_its_role_and_name(self):
         program = self.start()
         self.assertEqual(program.window.getRoleName(), "frame")
-        self.assertEqual(program.window.name, TITLE)
+        self.assertEqual(program.window.name, RECORDS.title)
         self.assertEqual(sorted((c.getRoleName(), c.name) for c in program.controls()),
-                         CONTROLS)
+                         RECORDS.controls)
 
     def test_results_read_as_text_after_calcola(self):
         for locale, man, woman in RESULTS_FOR_180:
             with self.subTest(locale=locale):
                 program = self.start(locale)
-                program.control("ALTEZZA in cm", "text").queryEditableText() \
+                program.control(NAME["TxtAltezza"], "text").queryEditableText() \
                     .setTextContents("180")
-                program.press("Calcola")
-                poll(lambda: program.text("GAVRENTO UOMO"), "a result")  # boxes start empty
-                self.assertEqual(program.text("GAVRENTO UOMO"), man)
-                self.assertEqual(program.text("GAVRENTO DONNA"), woman)
+                program.press(NAME["CmdCalcola"])
+                poll(lambda: program.text(NAME["TxtGavrentoUomo"]), "a result")  # boxes start empty
+                self.assertEqual(program.text(NAME["TxtGavrentoUomo"]), man)
+                self.assertEqual(program.text(NAME["TxtGavrentoDonna"]), woman)
 
     def test_tab_walks_the_tab_order(self):
         program = self.start()
         program.focus_window()
         walked = [poll(program.focused, "the focus in the window")]
-        while len(walked) < len(TAB_ORDER):
+        while len(walked) < len(RECORDS.tab_order):
             program.key("Tab")
             walked.append(poll(lambda: program.focused() not in (None, walked[-1])
                                and program.focused(), "the focus to move"))
-        self.assertEqual(walked, TAB_ORDER)
+        self.assertEqual(walked, RECORDS.tab_order)
 
     def test_cancella_blanks_the_boxes_and_uscita_ends(self):
         program = self.start()
-        program.control("ALTEZZA in cm", "text").queryEditableText().setTextContents("180")
-        program.press("Calcola")
-        poll(lambda: program.text("GAVRENTO UOMO") != "", "a result")
-        program.press("Cancella")
-        boxes = ("ALTEZZA in cm", "GAVRENTO UOMO", "GAVRENTO DONNA")
+        program.control(NAME["TxtAltezza"], "text").queryEditableText().setTextContents("180")
+        program.press(NAME["CmdCalcola"])
+        poll(lambda: program.text(NAME["TxtGavrentoUomo"]) != "", "a result")
+        program.press(NAME["CmdCancella"])
+        boxes = (NAME["TxtAltezza"], NAME["TxtGavrentoUomo"], NAME["TxtGavrentoDonna"])
         poll(lambda: all(program.text(box) == " " for box in boxes), "three blank boxes")
-        program.press("Uscita")
+        program.press(NAME["CmdUscita"])
         poll(lambda: program.process.poll() is not None, "the program to end")
         self.assertEqual(program.process.returncode, 0)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
     reason = missing_prerequisite()
     if reason:
         print(f"SKIP: {reason}")
         sys.exit(77)
+    RECORDS = Records(sys.argv.pop())
+    NAME = RECORDS.names
     TestAccessibility.binary = sys.argv.pop()
     unittest.main(verbosity=2)

@@ -1,5 +1,7 @@
-// The window as it is drawn: every control where the layout puts it, with its caption,
-// font and alignment, the formula lines on the window's surface, and legible colours.
+// How the Qt runtime turns the records into the window: every control of its record's kind,
+// at its record's box through the unit conversion, with its caption, font and alignment; the
+// lines on the window's surface between their end points; legible colours. The records
+// themselves are checked against the design in test_supeficie_record.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,75 +10,57 @@
 #include <optional>
 #include <utility>
 
+#include "runtime/units.h"
+#include "runtime/window_rules.h"
+#include "window/supeficie_record.h"
 #include "window_fixture.h"
 
 using gavrento::test::WindowFixture;
 
 namespace {
 
-enum Kind { kLabel, kBox, kButton };
+using gavrento::ControlKind;
+using gavrento::ControlRecord;
+using gavrento::kSupeficie;
 
-struct Expected {
-  const char* name;
-  Kind kind;
-  const char* caption;
-  QRect geometry;  // pixels
-  const char* family;
-  int pixel_size;
-  bool bold;
-  bool italic;
-  Qt::Alignment horizontal;
-};
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-constexpr Qt::Alignment kL = Qt::AlignLeft;
-constexpr Qt::Alignment kC = Qt::AlignHCenter;
-const char* const kSans = "Liberation Sans";
-const char* const kSerif = "EB Garamond 12";
-const char* const kVerdana = "DejaVu Sans";
+QRect Pixels(const ControlRecord& record) {
+  const gavrento::PixelBox box =
+      gavrento::BoxToPixels(record.left, record.top, record.width, record.height, 96);
+  return {box.left, box.top, box.width, box.height};
+}
 
-// In pixels, as the window must show them at 96 dots per inch.
-// clang-format off
-const Expected kExpected[] = {
-    {"LBLIntestazione",  kLabel,  "CALCOLO DEL",                                        {40, 8, 313, 20},    kSerif,   19, true,  false, kC},
-    {"LBLIntestazione2", kLabel,  "GAVRENTO",                                           {40, 32, 313, 20},   kSerif,   19, true,  false, kC},
-    {"Label4",           kLabel,  "(Utilizzare il punto come separatore dei decimali)", {88, 56, 241, 17},   kSans,    11, false, false, kL},
-    {"LBLAltezza",       kLabel,  "ALTEZZA",                                            {168, 80, 65, 17},   kSans,    13, false, false, kL},
-    {"Label15",          kLabel,  " in cm  ",                                           {176, 96, 121, 17},  kSans,    13, false, false, kL},
-    {"TxtAltezza",       kBox,    "",                                                   {168, 120, 57, 17},  kSans,    11, false, false, kC},
-    {"CmdCalcola",       kButton, "Calcola",                                            {160, 344, 81, 25},  kSans,    13, false, false, kC},
-    {"LBLFattore",       kLabel,  "GAVRENTO UOMO",                                      {24, 384, 185, 17},  kSerif,   15, false, true,  kL},
-    {"Label14",          kLabel,  "GAVRENTO DONNA",                                     {224, 384, 185, 17}, kSerif,   15, false, true,  kL},
-    {"TxtGavrentoUomo",  kBox,    "",                                                   {64, 408, 57, 17},   kSans,    11, false, false, kC},
-    {"TxtGavrentoDonna", kBox,    "",                                                   {272, 408, 57, 17},  kSans,    11, false, false, kC},
-    {"CmdCancella",      kButton, "Cancella",                                           {40, 448, 81, 25},   kSans,    13, false, false, kC},
-    {"Label2",           kLabel,  "Versione 1.0",                                       {152, 448, 93, 23},  kVerdana, 13, true,  false, kL},
-    {"CmdUscita",        kButton, "Uscita",                                             {272, 448, 81, 25},  kSans,    13, false, false, kC},
-    {"Label1",           kLabel,  "di Marco Ferri",                                     {128, 480, 141, 23}, kVerdana, 13, false, true,  kL},
-    {"LBLFormula",       kLabel,  "Formula Utilizzata",                                 {24, 168, 121, 17},  kSans,    13, false, false, kL},
-    {"Label5",           kLabel,  "Gavrento Uomo",                                      {24, 192, 121, 17},  kSans,    13, false, false, kL},
-    {"Label3",           kLabel,  "( Altezza - 152,4 )  ",                              {168, 168, 121, 17}, kSans,    13, false, false, kL},
-    {"LBLFormula2",      kLabel,  "2,54",                                               {200, 200, 41, 17},  kSans,    13, false, false, kL},
-    {"Label6",           kLabel,  "x  2,3",                                             {288, 184, 41, 17},  kSans,    13, false, false, kL},
-    {"Label7",           kLabel,  "+  50",                                              {336, 184, 41, 17},  kSans,    13, false, false, kL},
-    {"Label10",          kLabel,  "Formula Utilizzata",                                 {24, 256, 121, 17},  kSans,    13, false, false, kL},
-    {"Label11",          kLabel,  "Gavrento Donna",                                     {24, 280, 121, 17},  kSans,    13, false, false, kL},
-    {"Label9",           kLabel,  "( Altezza - 152,4 )  ",                              {168, 256, 121, 17}, kSans,    13, false, false, kL},
-    {"Label8",           kLabel,  "2,54",                                               {200, 288, 41, 17},  kSans,    13, false, false, kL},
-    {"Label12",          kLabel,  "x  2,3",                                             {288, 272, 41, 17},  kSans,    13, false, false, kL},
-    {"Label13",          kLabel,  "+  45,5",                                            {336, 272, 41, 17},  kSans,    13, false, false, kL},
-};
+QPoint Pixels(int x, int y) {
+  return {gavrento::TwipsToPixels(x), gavrento::TwipsToPixels(y)};
+}
 
-// The lines' end points in pixels, in the order stored.
-const struct { const char* name; QPoint from; QPoint to; } kLines[] = {
-    {"Line5",  {160, 192}, {272, 192}}, {"Line2",  {152, 224}, {152, 160}},
-    {"Line4",  {152, 160}, {168, 160}}, {"Line3",  {152, 224}, {168, 224}},
-    {"Line6",  {312, 160}, {328, 160}}, {"Line7",  {328, 224}, {328, 160}},
-    {"Line8",  {312, 224}, {328, 224}}, {"Line1",  {160, 280}, {272, 280}},
-    {"Line10", {152, 312}, {152, 248}}, {"Line9",  {152, 248}, {168, 248}},
-    {"Line11", {152, 312}, {168, 312}}, {"Line12", {312, 248}, {328, 248}},
-    {"Line13", {328, 312}, {328, 248}}, {"Line14", {312, 312}, {328, 312}},
-};
-// clang-format on
+// The face that stands in for the record's where this platform lacks it.
+QString ExpectedFamily(std::string_view face) {
+  for (const gavrento::FontStandIn& font : gavrento::kFontStandIns) {
+    if (font.face == face) return Text(font.stand_in);
+  }
+  return Text(face);
+}
+
+Qt::Alignment ExpectedAlignment(const ControlRecord& record) {
+  if (record.kind == ControlKind::kCommandButton) return Qt::AlignHCenter;  // Qt's own, always
+  return record.align == gavrento::Alignment::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+bool IsOfKind(const QWidget* widget, ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kTextBox:
+      return qobject_cast<const QLineEdit*>(widget) != nullptr;
+    case ControlKind::kCommandButton:
+      return qobject_cast<const QPushButton*>(widget) != nullptr;
+    case ControlKind::kLabel:
+      break;
+  }
+  return qobject_cast<const QLabel*>(widget) != nullptr;
+}
 
 QString Caption(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
@@ -132,52 +116,46 @@ class TestWindowLayout : public QObject {
   void window() {
     WindowFixture fixture;
     QWidget& window = fixture.Window();
-    QCOMPARE(window.objectName(), QString("Supeficie"));
-    QCOMPARE(window.windowTitle(), QString("Calcolo del Gavrento dell'Uomo e della Donna"));
-    QCOMPARE(window.size(), QSize(391, 514));
+    const QSize size = QSize(gavrento::TwipsToPixels(kSupeficie.client_width),
+                             gavrento::TwipsToPixels(kSupeficie.client_height));
+    QCOMPARE(window.objectName(), Text(kSupeficie.name));
+    QCOMPARE(window.windowTitle(), Text(kSupeficie.caption));
+    QCOMPARE(window.size(), size);
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    const qreal ratio = window.devicePixelRatioF();
-    QCOMPARE(window.grab().size(), QSize(qRound(391 * ratio), qRound(514 * ratio)));
+    QCOMPARE(window.grab().size(), size * window.devicePixelRatioF());
   }
 
+  // Every record becomes its control: of its kind, at its box, with its caption, font and
+  // alignment, shown and enabled.
   void control_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(kExpected)); ++row) {
-      QTest::newRow(kExpected[row].name) << row;
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < kSupeficie.controls.size(); ++i) {
+      QTest::newRow(Text(kSupeficie.controls[i].name).toUtf8()) << int(i);
     }
   }
   void control() {
-    QFETCH(int, row);
-    const Expected& expected = kExpected[row];
+    QFETCH(int, index);
+    const ControlRecord& record = kSupeficie.controls[std::size_t(index)];
     WindowFixture fixture;
-    const auto* widget = fixture.Window().findChild<QWidget*>(expected.name);
+    const auto* widget = fixture.Window().findChild<QWidget*>(Text(record.name));
     QVERIFY(widget != nullptr);
-    switch (expected.kind) {
-      case kLabel:
-        QVERIFY(qobject_cast<const QLabel*>(widget));
-        break;
-      case kBox:
-        QVERIFY(qobject_cast<const QLineEdit*>(widget));
-        break;
-      case kButton:
-        QVERIFY(qobject_cast<const QPushButton*>(widget));
-        break;
-    }
-    QCOMPARE(widget->geometry(), expected.geometry);
-    QCOMPARE(Caption(widget), QString(expected.caption));
+    QVERIFY(IsOfKind(widget, record.kind));
+    QCOMPARE(widget->geometry(), Pixels(record));
+    QCOMPARE(Caption(widget), Text(record.caption));
     const QFontInfo font(widget->font());
-    QCOMPARE(font.family(), QString(expected.family));
-    QCOMPARE(font.pixelSize(), expected.pixel_size);
-    QCOMPARE(font.bold(), expected.bold);
-    QCOMPARE(font.italic(), expected.italic);
-    QCOMPARE(HorizontalAlignment(widget), expected.horizontal);
+    QCOMPARE(font.family(), ExpectedFamily(record.font.face));
+    QCOMPARE(font.pixelSize(), gavrento::PointsToPixels(record.font.size));
+    QCOMPARE(font.bold(), record.font.weight == gavrento::kBold);
+    QCOMPARE(font.italic(), record.font.italic);
+    QCOMPARE(HorizontalAlignment(widget), ExpectedAlignment(record));
     QVERIFY(widget->isVisible() && widget->isEnabled());
   }
 
   void everyControlIsListed() {
     WindowFixture fixture;
-    QCOMPARE(fixture.Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
-             qsizetype(std::size(kExpected)));
+    QCOMPARE(
+        std::size_t(fixture.Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()),
+        kSupeficie.controls.size());
   }
 
   void labelsAreOpaqueAndWrapFromTheTop() {
@@ -200,21 +178,13 @@ class TestWindowLayout : public QObject {
     }
   }
 
-  void textBoxesAreNamedForScreenReaders_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("height") << "TxtAltezza"
-                            << "ALTEZZA in cm";
-    QTest::newRow("man") << "TxtGavrentoUomo"
-                         << "GAVRENTO UOMO";
-    QTest::newRow("woman") << "TxtGavrentoDonna"
-                           << "GAVRENTO DONNA";
-  }
   void textBoxesAreNamedForScreenReaders() {
-    QFETCH(QString, box);
-    QFETCH(QString, name);
     WindowFixture fixture;
-    QCOMPARE(fixture.Box(qPrintable(box))->accessibleName(), name);
+    for (const ControlRecord& record : kSupeficie.controls) {
+      if (record.kind != ControlKind::kTextBox) continue;
+      QCOMPARE(fixture.Box(Text(record.name).toUtf8())->accessibleName(),
+               Text(record.accessible_name));
+    }
   }
 
   // Each line shows its colour at both ends and in the middle wherever no control covers
@@ -222,7 +192,10 @@ class TestWindowLayout : public QObject {
   void lines_data() {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
-    for (const auto& line : kLines) QTest::newRow(line.name) << line.from << line.to;
+    for (const gavrento::LineRecord& line : kSupeficie.lines) {
+      QTest::newRow(Text(line.name).toUtf8())
+          << Pixels(line.x1, line.y1) << Pixels(line.x2, line.y2);
+    }
   }
   void lines() {
     QFETCH(QPoint, from);

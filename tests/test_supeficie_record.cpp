@@ -1,0 +1,174 @@
+// The window's records against its design, worked out by hand: a handful of controls of
+// each kind, the odd ones among them, their twips and points converted to pixels at 96 dots
+// per inch (15 twips and 0.75 points a pixel). Every other test of the window takes its
+// expectations from the records, so this is where a wrong number in them is caught.
+#include <QtTest>
+#include <algorithm>
+#include <string_view>
+
+#include "runtime/progetto.h"
+#include "runtime/units.h"
+#include "window/supeficie_record.h"
+
+namespace {
+
+using gavrento::Alignment;
+using gavrento::ControlKind;
+using gavrento::ControlRecord;
+using gavrento::kSupeficie;
+using gavrento::LineRecord;
+
+constexpr ControlKind kLabel = ControlKind::kLabel;
+constexpr ControlKind kBox = ControlKind::kTextBox;
+constexpr ControlKind kButton = ControlKind::kCommandButton;
+
+struct DesignedControl {
+  const char* name;
+  ControlKind kind;
+  const char* caption;
+  QRect pixels;
+  const char* face;
+  int font_pixels;
+  bool bold;
+  bool italic;
+  int colour;
+  Alignment align;
+  int tab_index;
+  const char* accessible_name;
+};
+
+constexpr Alignment kL = Alignment::kLeft;
+constexpr Alignment kC = Alignment::kCentre;
+constexpr Alignment kNone = Alignment::kDefault;
+
+// clang-format off
+const DesignedControl kDesign[] = {
+    // The heading: centred, in the highlight colour, and first of all in tab order.
+    {"LBLIntestazione",  kLabel,  "CALCOLO DEL",            {40, 8, 313, 20},    "Garamond",      19, true,  false, 13, kC,    0,  ""},
+    {"Label4",           kLabel,  "(Utilizzare il punto come separatore dei decimali)",
+                                                            {88, 56, 241, 17},   "MS Sans Serif", 11, false, false, 13, kL,    14, ""},
+    // " in cm  " keeps its blanks, and its top pixel row overlaps "ALTEZZA"'s last.
+    {"LBLAltezza",       kLabel,  "ALTEZZA",                {168, 80, 65, 17},   "MS Sans Serif", 13, false, false, 1,  kL,    6,  ""},
+    {"Label15",          kLabel,  " in cm  ",               {176, 96, 121, 17},  "MS Sans Serif", 13, false, false, 1,  kL,    26, ""},
+    // Reaches past the right edge of the window, 391 pixels wide.
+    {"Label14",          kLabel,  "GAVRENTO DONNA",         {224, 384, 185, 17}, "Garamond",      15, false, true,  1,  kL,    24, ""},
+    {"Label1",           kLabel,  "di Marco Ferri",         {128, 480, 141, 23}, "Verdana",       13, false, true,  13, kL,    5,  ""},
+    {"Label3",           kLabel,  "( Altezza - 152,4 )  ",  {168, 168, 121, 17}, "MS Sans Serif", 13, false, false, 1,  kL,    11, ""},
+    {"Label13",          kLabel,  "+  45,5",                {336, 272, 41, 17},  "MS Sans Serif", 13, false, false, 1,  kL,    23, ""},
+    {"TxtAltezza",       kBox,    "",                       {168, 120, 57, 17},  "MS Sans Serif", 11, false, false, -1, kC,    7,  "ALTEZZA in cm"},
+    {"TxtGavrentoDonna", kBox,    "",                       {272, 408, 57, 17},  "MS Sans Serif", 11, false, false, -1, kC,    25, "GAVRENTO DONNA"},
+    {"CmdUscita",        kButton, "Uscita",                 {272, 448, 81, 25},  "MS Sans Serif", 13, false, false, -1, kNone, 1,  ""},
+    {"CmdCalcola",       kButton, "Calcola",                {160, 344, 81, 25},  "MS Sans Serif", 13, false, false, -1, kNone, 2,  ""},
+};
+
+// End points in pixels, in the order stored: an upright drawn upwards, a fraction bar, and
+// the last bracket arm of the woman's diagram.
+const struct { const char* name; QPoint from; QPoint to; } kDesignedLines[] = {
+    {"Line7",  {328, 224}, {328, 160}},
+    {"Line1",  {160, 280}, {272, 280}},
+    {"Line14", {312, 312}, {328, 312}},
+};
+// clang-format on
+
+const ControlRecord* FindControl(std::string_view name) {
+  const auto found = std::ranges::find(kSupeficie.controls, name, &ControlRecord::name);
+  return found == kSupeficie.controls.end() ? nullptr : &*found;
+}
+
+QRect Pixels(const ControlRecord& record) {
+  const gavrento::PixelBox box =
+      gavrento::BoxToPixels(record.left, record.top, record.width, record.height, 96);
+  return {box.left, box.top, box.width, box.height};
+}
+
+QPoint Pixels(int x, int y) {
+  return {gavrento::TwipsToPixels(x), gavrento::TwipsToPixels(y)};
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class TestSupeficieRecord : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void window() {
+    QCOMPARE(Text(kSupeficie.name), QString("Supeficie"));
+    QCOMPARE(Text(kSupeficie.caption), QString("Calcolo del Gavrento dell'Uomo e della Donna"));
+    QCOMPARE(gavrento::TwipsToPixels(kSupeficie.client_width), 391);
+    QCOMPARE(gavrento::TwipsToPixels(kSupeficie.client_height), 514);
+    QCOMPARE(Text(kSupeficie.font.face), QString("MS Sans Serif"));
+    QCOMPARE(gavrento::PointsToPixels(kSupeficie.font.size), 16);
+    QCOMPARE(kSupeficie.back_colour, 15);
+    const auto count = [](ControlKind kind) {
+      return std::ranges::count(kSupeficie.controls, kind, &ControlRecord::kind);
+    };
+    QCOMPARE(count(kLabel), 21);
+    QCOMPARE(count(kBox), 3);
+    QCOMPARE(count(kButton), 3);
+    QCOMPARE(kSupeficie.lines.size(), std::size_t{14});
+  }
+
+  void control_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(kDesign)); ++row) {
+      QTest::newRow(kDesign[row].name) << row;
+    }
+  }
+  void control() {
+    QFETCH(int, row);
+    const DesignedControl& design = kDesign[row];
+    const ControlRecord* record = FindControl(design.name);
+    QVERIFY(record != nullptr);
+    QVERIFY(record->kind == design.kind);
+    QCOMPARE(Text(record->caption), QString(design.caption));
+    QCOMPARE(Pixels(*record), design.pixels);
+    QCOMPARE(Text(record->font.face), QString(design.face));
+    QCOMPARE(gavrento::PointsToPixels(record->font.size), design.font_pixels);
+    QCOMPARE(record->font.weight, design.bold ? 700 : 400);
+    QCOMPARE(record->font.italic, design.italic);
+    QCOMPARE(record->font.charset, 0);
+    QCOMPARE(record->colour, design.colour);
+    QVERIFY(record->align == design.align);
+    QCOMPARE(record->tab_index, design.tab_index);
+    QCOMPARE(Text(record->accessible_name), QString(design.accessible_name));
+  }
+
+  void line_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(kDesignedLines)); ++row) {
+      QTest::newRow(kDesignedLines[row].name) << row;
+    }
+  }
+  void line() {
+    QFETCH(int, row);
+    const auto& design = kDesignedLines[row];
+    const auto found =
+        std::ranges::find(kSupeficie.lines, std::string_view(design.name), &LineRecord::name);
+    QVERIFY(found != kSupeficie.lines.end());
+    QCOMPARE(Pixels(found->x1, found->y1), design.from);
+    QCOMPARE(Pixels(found->x2, found->y2), design.to);
+    QCOMPARE(found->colour, 1);
+  }
+
+  // What the program declares about itself: Italian, one window that is also where it
+  // starts, no help file.
+  void descriptor() {
+    const gavrento::ProjectDescriptor& project = gavrento::kProgetto;
+    QCOMPARE(project.startup.record, &kSupeficie);
+    QCOMPARE(project.window_count, 1);
+    QVERIFY(project.threading == gavrento::Threading::kSingleThreaded);
+    QCOMPARE(project.locale_id, 1040);
+    QCOMPARE(Text(project.name), QString("Gavrento"));
+    QCOMPARE(Text(project.description), QString("Gavrento"));
+    QCOMPARE(Text(project.executable), QString("Gavrento"));
+    QCOMPARE(Text(project.version), QString("1.00"));
+    QVERIFY(project.help_file.empty());
+  }
+};
+
+QTEST_APPLESS_MAIN(TestSupeficieRecord)
+#include "test_supeficie_record.moc"
