@@ -4,7 +4,8 @@
 # Needs root (dpkg), cpack, lintian; appstreamcli is used when present.
 #
 # Usage: packaging/check-deb.sh <build-dir>
-set -euo pipefail
+set -uo pipefail
+source "$(dirname "$0")/../tests/checks.sh"
 
 readonly package=gavrento
 build_dir=$(realpath "${1:?usage: check-deb.sh <build-dir>}")
@@ -13,82 +14,51 @@ release_fact() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$build_dir/generated/r
 app_id=$(release_fact GAVRENTO_APP_ID)
 version=$(release_fact GAVRENTO_VERSION)
 readonly app_id version
-deb=
+deb="$build_dir/${package}_${version}_$(dpkg --print-architecture).deb"
 installed=false
 
-fail() {
-  echo "check-deb: FAIL: $*" >&2
-  exit 1
-}
-
-step() { echo "==> $*"; }
-
 purge_package() {
-  if $installed; then
-    step "Purging $package"
-    dpkg --purge "$package"
-    installed=false
-  fi
+  $installed || return 0
+  dpkg --purge "$package" && installed=false
 }
-trap purge_package EXIT
+on_exit purge_package
 
 build_package() {
-  step "Building the package with cpack"
-  local arch
-  arch=$(dpkg --print-architecture)
-  deb="$build_dir/${package}_${version}_${arch}.deb"
   rm -f "$deb"
-  (cd "$build_dir" && cpack -G DEB)
-  [[ -f "$deb" ]] || fail "cpack did not write $deb"
+  (cd "$build_dir" && cpack -G DEB) && [[ -f "$deb" ]] || return 1
   dpkg-deb --info "$deb"
   dpkg-deb --contents "$deb"
 }
 
 # Errors fail the check; warnings are shown so they can be dealt with, but are allowed.
-run_lintian() {
-  step "Running lintian"
+lintian_finds_no_errors() {
   local report
-  report=$(lintian --tag-display-limit 0 "$deb" 2>&1) || true
+  report=$(lintian --tag-display-limit 0 "$deb" 2>&1)
   printf '%s\n' "$report"
-  if grep -q '^E: ' <<<"$report"; then
-    fail "lintian reported errors"
-  fi
-  local warnings
-  warnings=$(grep -c '^W: ' <<<"$report" || true)
-  echo "lintian: no errors, $warnings warning(s)"
+  echo "lintian: $(grep -c '^W: ' <<<"$report") warning(s)"
+  ! grep -q '^E: ' <<<"$report"
 }
 
-# Runs the AppStream checks that need the installed layout: the metainfo file name, the
+# The AppStream checks that need the installed layout: the metainfo file name, the
 # component id and the desktop file have to agree.
-validate_appstream_tree() {
-  if ! command -v appstreamcli >/dev/null 2>&1; then
-    echo "appstreamcli not installed: skipping the installed-tree check"
-    return
-  fi
-  step "Validating the AppStream data of the package contents"
-  local tree
+appstream_tree_validates() {
+  local tree status=0
   tree=$(mktemp -d)
-  dpkg-deb --extract "$deb" "$tree"
-  local status=0
-  appstreamcli validate-tree --no-net --no-color "$tree" || status=$?
+  dpkg-deb --extract "$deb" "$tree" && appstreamcli validate-tree --no-net --no-color "$tree" ||
+    status=1
   rm -rf "$tree"
-  [[ $status -eq 0 ]] || fail "appstreamcli validate-tree failed"
+  return $status
 }
 
 install_package() {
-  step "Installing $deb"
   installed=true
-  if ! dpkg -i "$deb"; then
-    # dpkg does not fetch dependencies (the fonts); let apt complete the installation.
-    apt-get install -y -f --no-install-recommends
-  fi
-  local status
-  status=$(dpkg-query -W -f='${Status}' "$package")
-  [[ "$status" == "install ok installed" ]] || fail "$package is not installed: $status"
+  # dpkg does not fetch dependencies (the fonts); apt completes the installation.
+  dpkg -i "$deb" || apt-get install -y -f --no-install-recommends
+  [[ $(dpkg-query -W -f='${Status}' "$package") == "install ok installed" ]]
 }
 
-check_installed_files() {
-  step "Checking the installed files"
+# Each file the package must install that is not there.
+missing_files() {
   local files=(
     /usr/bin/gavrento
     "/usr/share/applications/$app_id.desktop"
@@ -104,50 +74,43 @@ check_installed_files() {
   done
   local file
   for file in "${files[@]}"; do
-    [[ -f "$file" ]] || fail "missing $file"
-    echo "ok $file"
+    [[ -f $file ]] || echo "$file"
   done
-  [[ -x /usr/bin/gavrento ]] || fail "/usr/bin/gavrento is not executable"
+  [[ -x /usr/bin/gavrento ]] || echo "/usr/bin/gavrento is not executable"
 }
 
 # The window has no way to report success headlessly, so "still running after a while" is the
 # check that it found its libraries, fonts and platform plugin.
-check_program_starts() {
-  step "Starting /usr/bin/gavrento without a display"
-  local log
+program_keeps_running() {
+  local log pid status=0
   log=$(mktemp)
   QT_QPA_PLATFORM=offscreen /usr/bin/gavrento >"$log" 2>&1 &
-  local pid=$!
-  local tick
-  for tick in $(seq 1 10); do
-    sleep 0.3
-    if ! kill -0 "$pid" 2>/dev/null; then
-      local status=0
-      wait "$pid" || status=$?
-      cat "$log"
-      rm -f "$log"
-      fail "gavrento exited after about $((tick * 3 / 10)) s with status $status"
-    fi
-  done
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
+  pid=$!
+  if poll 3 eval "! kill -0 $pid 2>/dev/null"; then
+    wait "$pid"
+    echo "gavrento ended with status $?"
+    status=1
+  fi
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
   cat "$log"
   rm -f "$log"
-  echo "gavrento was still running after 3 s"
+  return $status
 }
 
-main() {
-  [[ -d "$build_dir" ]] || fail "no build directory $build_dir"
-  [[ $(id -u) -eq 0 ]] || fail "run as root: the package is installed with dpkg"
-  build_package
-  run_lintian
-  validate_appstream_tree
-  install_package
-  check_installed_files
-  check_program_starts
-  purge_package
-  dpkg-query -W "$package" >/dev/null 2>&1 && fail "$package is still installed after purging"
-  step "Debian package checks passed"
-}
-
-main
+[[ -d $build_dir ]] || { fail "no build directory $build_dir"; finish; }
+[[ $(id -u) -eq 0 ]] || { fail "run as root: the package is installed with dpkg"; finish; }
+check "cpack writes $deb" build_package || finish "Debian package"
+check "lintian finds no errors" lintian_finds_no_errors
+if command -v appstreamcli >/dev/null 2>&1; then
+  check "the installed tree's AppStream data validates" appstream_tree_validates
+else
+  echo "NOT CHECKED: the installed tree's AppStream data (appstreamcli is not installed)"
+fi
+check "dpkg installs it" install_package || finish "Debian package"
+expect "every file is in place: program, menu entry, metainfo, icons, manual, documents" \
+  "$(missing_files)" ""
+check "the installed program starts and keeps running, offscreen" program_keeps_running
+check "dpkg purges it" purge_package
+check "nothing of it is installed after purging" eval "! dpkg-query -W $package >/dev/null 2>&1"
+finish "Debian package"

@@ -5,11 +5,12 @@
 #
 # Usage: packaging/check-reproducible.sh        (WERROR=ON|OFF from the environment)
 set -euo pipefail
+source "$(dirname "$0")/../tests/checks.sh"
 
 source_dir=$(git rev-parse --show-toplevel)
 commit=$(git -C "$source_dir" rev-parse HEAD)
 work=$(mktemp -d "${TMPDIR:-/tmp}/gavrento-reproducible.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+on_exit "rm -rf '$work'"
 
 step() { echo "==> $*"; }
 
@@ -31,14 +32,11 @@ build_package "$work/second-build/src/gavrento"
 first=("$work"/first/gavrento/build/gavrento_*.deb)
 second=("$work"/second-build/src/gavrento/build/gavrento_*.deb)
 sha256sum "${first[0]}" "${second[0]}"
-if cmp --quiet "${first[0]}" "${second[0]}"; then
-  step "The two packages are identical"
-  exit 0
+if ! cmp --quiet "${first[0]}" "${second[0]}"; then
+  dpkg-deb -R "${first[0]}" "$work/first/unpacked"
+  dpkg-deb -R "${second[0]}" "$work/second-build/unpacked"
 fi
-
-echo "FAIL: the two packages differ; the files that differ inside them:" >&2
-dpkg-deb -R "${first[0]}" "$work/first/unpacked"
-dpkg-deb -R "${second[0]}" "$work/second-build/unpacked"
-diff -rq "$work/first/unpacked" "$work/second-build/unpacked" >&2 || true
-echo "(diffoscope shows each difference, when installed)" >&2
-exit 1
+# The files that differ inside them (diffoscope shows each difference, when installed).
+expect "the package built twice from $commit is the same file" \
+  "$(cmp --quiet "${first[0]}" "${second[0]}" || diff -rq "$work/first/unpacked" "$work/second-build/unpacked")" ""
+finish "reproducible package"

@@ -6,73 +6,51 @@
 # weston or Qt's Wayland platform (qt6-wayland) is not installed.
 #
 # Usage: check-wayland.sh <gavrento> <desktop entry name> <Qt platform plugin folder>
-set -euo pipefail
+set -uo pipefail
+source "$(dirname "$0")/../tests/checks.sh"
 
 program=${1:?program}
 desktop_entry=${2:?desktop entry name}
 platforms=${3:?Qt platform plugin folder}
 readonly title="Calcolo del Gavrento dell'Uomo e della Donna"
 readonly socket=gavrento-test
-readonly patience=200  # tenths of a second: an upper bound for each wait, never a fixed one
+readonly patience=20  # seconds: an upper bound for each wait, never a fixed one
 
-if ! command -v weston >/dev/null 2>&1; then
-  echo "SKIP: weston is not installed"
-  exit 77
-fi
-if [[ ! -e "$platforms/libqwayland-generic.so" ]]; then
-  echo "SKIP: Qt's Wayland platform (qt6-wayland) is not installed in $platforms"
-  exit 77
-fi
+command -v weston >/dev/null 2>&1 || skip "weston is not installed"
+[[ -e "$platforms/libqwayland-generic.so" ]] ||
+  skip "Qt's Wayland platform (qt6-wayland) is not installed in $platforms"
 
 work=$(mktemp -d)
 mkdir -m 700 "$work/runtime" "$work/home"
-compositor=
-client=
-finish() {
-  local status=$? pid
-  for pid in $client $compositor; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-  exit "$status"
-}
-trap finish EXIT
-
-# Waits until the command succeeds; false when patience runs out.
-poll() {
-  local tick
-  for ((tick = 0; tick < patience; ++tick)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-running() { kill -0 "$1" 2>/dev/null; }
-fail() {
-  echo "FAIL: $*"
+touch "$work/protocol.log"
+on_exit "rm -rf '$work'"
+# What went wrong, when something did.
+show_logs() {
+  ((failed > 0)) || return 0
   echo "--- weston:"
   cat "$work/weston.log"
   echo "--- the program's protocol log, last lines:"
   tail -n 40 "$work/protocol.log"
-  exit 1
 }
+on_exit show_logs
 
 XDG_RUNTIME_DIR="$work/runtime" weston --backend=headless-backend.so --shell=kiosk-shell.so \
   --no-config --idle-time=0 --socket="$socket" >"$work/weston.log" 2>&1 &
-compositor=$!
-poll test -S "$work/runtime/$socket" || { touch "$work/protocol.log"; fail "weston did not start"; }
+on_exit "kill $! 2>/dev/null; wait $! 2>/dev/null"
+poll $patience test -S "$work/runtime/$socket" || { fail "weston did not start"; finish wayland; }
 
 env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_SESSION_TYPE=wayland \
   WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=1 "$program" >"$work/protocol.log" 2>&1 &
 client=$!
+on_exit "kill $client 2>/dev/null; wait $client 2>/dev/null"
 
 # Requests the program sends are marked "->"; events from the compositor are not.
 sent() { grep -qF -- "$1" "$work/protocol.log"; }
 answered() { grep -qE '^\[[0-9. ]+\] xdg_toplevel@[0-9]+\.configure\(' "$work/protocol.log"; }
-poll sent "set_title(\"$title\")" || fail "no xdg_toplevel.set_title with the window's caption"
-poll sent "set_app_id(\"$desktop_entry\")" || fail "the window does not name $desktop_entry"
-poll answered || fail "the compositor did not configure the window"
-running "$client" || fail "the program ended"
+check "the window's caption reaches weston (xdg_toplevel.set_title)" \
+  poll $patience sent "set_title(\"$title\")"
+check "the window names its desktop entry, $desktop_entry" poll $patience sent "set_app_id(\"$desktop_entry\")"
+check "the compositor configures the window" poll $patience answered
+check "the program is still running" kill -0 "$client"
 grep -E 'set_title|set_app_id|xdg_toplevel@[0-9]+\.configure' "$work/protocol.log"
-echo "PASS: the window reached weston through Wayland, with its caption and desktop entry"
+finish "wayland session"

@@ -4,12 +4,13 @@
 # own, the second build starting after the first has ended. Only the executable and what it
 # is made of are built, with the presets' settings (windows-32 and windows-64).
 # Usage: tests/windows/check-reproducible.sh [PRESET...]   (default: windows-32 windows-64)
-set -euo pipefail
+set -uo pipefail
+source "$(dirname "$0")/../checks.sh"
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 presets=("$@")
 [[ ${#presets[@]} -gt 0 ]] || presets=(windows-32 windows-64)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+on_exit "rm -rf '$work'"
 
 # The files git knows of, as they are in the working tree: what a clone of this commit
 # holds, plus any change not yet committed.
@@ -28,20 +29,14 @@ build() { # build PRESET SOURCE_COPY: prints the executable's path
   echo "$2/out/Gavrento.exe"
 }
 
-status=0
 for preset in "${presets[@]}"; do
   first=$work/$preset/first
   second=$work/$preset/a-second-copy-at-a-longer-path
-  copy_tree "$first"
-  copy_tree "$second"
-  one=$(build "$preset" "$first")
-  two=$(build "$preset" "$second")
-  if cmp -s "$one" "$two"; then
-    echo "PASS $preset: Gavrento.exe built twice is the same file ($(sha256sum <"$one" | cut -c1-16)…)"
-  else
-    echo "FAIL $preset: the two builds of Gavrento.exe differ; first differing bytes (offset, octal):"
-    cmp -l "$one" "$two" | head -n 8
-    status=1
-  fi
+  copy_tree "$first" && copy_tree "$second" || { fail "$preset: copying the tree"; continue; }
+  one=$(build "$preset" "$first") && two=$(build "$preset" "$second") ||
+    { fail "$preset: building Gavrento.exe"; continue; }
+  # The first differing bytes (offset, octal), if any.
+  expect "$preset: Gavrento.exe built twice is the same file ($(sha256sum <"$one" | cut -c1-16)…)" \
+    "$(cmp -l "$one" "$two" | head -n 8)" ""
 done
-exit $status
+finish "reproducible Gavrento.exe"

@@ -5,10 +5,7 @@
 # multiplying or dividing there is the fault.
 # Usage: tests/windows/check-sse-arithmetic.sh LIBRARY.a...
 set -uo pipefail
-x87=$(objdump -d --no-show-raw-insn "$@" | grep -E '^\s+[0-9a-f]+:\s+f(add|sub|mul|div|sqrt|prem)')
-if [[ -n $x87 ]]; then
-  echo "FAIL x87 arithmetic in $*:"
-  echo "$x87"
-  exit 1
-fi
-echo "PASS no x87 arithmetic in $(basename -a "$@" | paste -sd' ')"
+source "$(dirname "$0")/../checks.sh"
+expect "no x87 arithmetic in $(basename -a "$@" | paste -sd' ')" \
+  "$(objdump -d --no-show-raw-insn "$@" | grep -E '^\s+[0-9a-f]+:\s+f(add|sub|mul|div|sqrt|prem)')" ""
+finish "SSE2 arithmetic"
