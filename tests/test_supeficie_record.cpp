@@ -1,7 +1,8 @@
-// The window's records against its design, worked out by hand: a handful of controls of
-// each kind, the odd ones among them, their twips and points converted to pixels at 96 dots
-// per inch (15 twips and 0.75 points a pixel). Every other test of the window takes its
-// expectations from the records, so this is where a wrong number in them is caught.
+// The window's records against its design, worked out by hand: every text box and button and
+// a handful of labels, the odd ones among them, their twips and points converted to pixels at
+// 96 dots per inch (15 twips and 0.75 points a pixel); and the two formula diagrams, one the
+// other moved down. Every other test of the window takes its expectations from the records,
+// so this is where a wrong number in them is caught.
 #include <QtTest>
 #include <algorithm>
 #include <string_view>
@@ -52,12 +53,15 @@ const DesignedControl kDesign[] = {
     {"Label15",          kLabel,  " in cm  ",               {176, 96, 121, 17},  "MS Sans Serif", 13, false, false, 1,  kL,    26, ""},
     // Reaches past the right edge of the window, 391 pixels wide.
     {"Label14",          kLabel,  "GAVRENTO DONNA",         {224, 384, 185, 17}, "Garamond",      15, false, true,  1,  kL,    24, ""},
+    {"Label2",           kLabel,  "Versione 1.0",           {152, 448, 93, 23},  "Verdana",       13, true,  false, 13, kL,    4,  ""},
     {"Label1",           kLabel,  "di Marco Ferri",         {128, 480, 141, 23}, "Verdana",       13, false, true,  13, kL,    5,  ""},
     {"Label3",           kLabel,  "( Altezza - 152,4 )  ",  {168, 168, 121, 17}, "MS Sans Serif", 13, false, false, 1,  kL,    11, ""},
     {"Label13",          kLabel,  "+  45,5",                {336, 272, 41, 17},  "MS Sans Serif", 13, false, false, 1,  kL,    23, ""},
     {"TxtAltezza",       kBox,    "",                       {168, 120, 57, 17},  "MS Sans Serif", 11, false, false, -1, kC,    7,  "ALTEZZA in cm"},
+    {"TxtGavrentoUomo",  kBox,    "",                       {64, 408, 57, 17},   "MS Sans Serif", 11, false, false, -1, kC,    8,  "GAVRENTO UOMO"},
     {"TxtGavrentoDonna", kBox,    "",                       {272, 408, 57, 17},  "MS Sans Serif", 11, false, false, -1, kC,    25, "GAVRENTO DONNA"},
     {"CmdUscita",        kButton, "Uscita",                 {272, 448, 81, 25},  "MS Sans Serif", 13, false, false, -1, kNone, 1,  ""},
+    {"CmdCancella",      kButton, "Cancella",               {40, 448, 81, 25},   "MS Sans Serif", 13, false, false, -1, kNone, 3,  ""},
     {"CmdCalcola",       kButton, "Calcola",                {160, 344, 81, 25},  "MS Sans Serif", 13, false, false, -1, kNone, 2,  ""},
 };
 
@@ -152,6 +156,42 @@ class TestSupeficieRecord : public QObject {
     QCOMPARE(Pixels(found->x1, found->y1), design.from);
     QCOMPARE(Pixels(found->x2, found->y2), design.to);
     QCOMPARE(found->colour, 1);
+  }
+
+  // The woman's diagram is the man's moved down by 1320 twips: each label and line of one
+  // has its twin in the other, the same but for the name and the addend.
+  void diagramsAreTwins() {
+    constexpr int kDown = 1320;
+    const auto in_mans_diagram = [](int top) { return top >= 2400 && top < 2400 + kDown; };
+    int labels = 0;
+    for (const ControlRecord& man : kSupeficie.controls) {
+      if (man.kind != kLabel || !in_mans_diagram(man.top)) continue;
+      const auto woman = std::ranges::find_if(kSupeficie.controls, [&](const ControlRecord& c) {
+        return c.left == man.left && c.top == man.top + kDown;
+      });
+      QVERIFY2(woman != kSupeficie.controls.end(), man.name.data());
+      QString caption = Text(man.caption);
+      caption.replace("Uomo", "Donna").replace("+  50", "+  45,5");
+      QCOMPARE(Text(woman->caption), caption);
+      QVERIFY(woman->width == man.width && woman->height == man.height);
+      QVERIFY(woman->font.face == man.font.face && woman->font.size == man.font.size);
+      QCOMPARE(woman->colour, man.colour);
+      ++labels;
+    }
+    QCOMPARE(labels, 6);
+    int lines = 0;
+    for (const LineRecord& man : kSupeficie.lines) {
+      if (!in_mans_diagram(std::min(man.y1, man.y2))) continue;
+      QVERIFY2(std::ranges::any_of(kSupeficie.lines,
+                                   [&](const LineRecord& l) {
+                                     return l.x1 == man.x1 && l.x2 == man.x2 &&
+                                            l.y1 == man.y1 + kDown && l.y2 == man.y2 + kDown &&
+                                            l.colour == man.colour;
+                                   }),
+               man.name.data());
+      ++lines;
+    }
+    QCOMPARE(lines, 7);
   }
 
   // What the program declares about itself: Italian, one window that is also where it
