@@ -30,13 +30,10 @@ bench:
 	  bench_measure_startup bench_click bench_format
 	bench/run.sh build-bench
 
-# clang-tidy (.clang-tidy) on the program's own sources, with the main build's compile
-# commands; every warning is an error. Only what this build compiles is checked: the
-# Win32 runtime is not in it.
-TIDY_SOURCES := $(CURDIR)/(calc|runtime|window)/
-tidy: configure
+# clang-tidy (.clang-tidy) on the program's own sources, every warning an error: what the
+# main build compiles, with its compile commands, and the Win32 runtime, with the 64-bit
+# Windows build's (scripts/tidy.sh).
+tidy: configure windows-setup
 	@scripts/install-packages.sh fuzz
-	@echo "clang-tidy on $$(grep -cE '"file": "$(TIDY_SOURCES)' $(BUILD)/compile_commands.json) files"
-	@run-clang-tidy-14 -p $(BUILD) -quiet '^$(TIDY_SOURCES)' > $(BUILD)/clang-tidy.log 2>&1; \
-	status=$$?; sed 's/\x1b\[[0-9;]*m//g' $(BUILD)/clang-tidy.log | grep -E 'warning:|error:' | sort -u; \
-	exit $$status
+	cmake --preset windows-64 -DGAVRENTO_WERROR=$(WERROR) >/dev/null
+	scripts/tidy.sh $(BUILD) build-win64

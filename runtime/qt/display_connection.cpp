@@ -1,65 +1,47 @@
 #include "runtime/qt/display_connection.h"
 
-#include <QByteArray>
-#include <QString>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace gavrento::qt {
 
 namespace {
 
-struct HeldMessage {
-  QtMsgType type;
-  QByteArray category;
-  QString text;
-};
-
-// Qt's message handler is a plain function, so what it needs lives here, for the one
-// connection a process makes.
-struct Connecting {
-  std::string program_name;
-  void (*clean_up)() = nullptr;
-  QtMessageHandler previous = nullptr;
-  std::vector<HeldMessage> held;
-};
-std::optional<Connecting> connecting;
-
-[[noreturn]] void GiveUp() {
-  std::string line =
-      connecting->program_name + ": nessun display disponibile: impossibile aprire la finestra";
-  if (!connecting->held.empty()) line += " (" + connecting->held.front().text.toStdString() + ")";
-  std::fprintf(stderr, "%s\n", line.c_str());
-  std::fflush(stderr);
-  connecting->clean_up();
-  std::_Exit(EXIT_FAILURE);
-}
-
-void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) GiveUp();
-  connecting->held.push_back({type, QByteArray(context.category), text.trimmed()});
-}
+DisplayConnection* being_made = nullptr;
 
 }  // namespace
 
-DisplayConnection::DisplayConnection(std::string_view program_name, void (*clean_up)()) {
-  connecting.emplace();
-  connecting->program_name = program_name;
-  connecting->clean_up = clean_up;
-  connecting->previous = qInstallMessageHandler(&Hold);
+DisplayConnection::DisplayConnection(std::string_view program_name, void (*clean_up)())
+    : program_name_(program_name), clean_up_(clean_up) {
+  being_made = this;
+  previous_ = qInstallMessageHandler(&DisplayConnection::Hold);
 }
 
 void DisplayConnection::Established() {
-  if (!connecting) return;
-  qInstallMessageHandler(connecting->previous);
-  for (const HeldMessage& message : connecting->held) {
+  if (established_) return;
+  established_ = true;
+  qInstallMessageHandler(previous_);
+  being_made = nullptr;
+  for (const HeldMessage& message : held_) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
     qt_message_output(message.type, context, message.text);
   }
-  connecting.reset();
+  held_.clear();
+}
+
+void DisplayConnection::Hold(QtMsgType type, const QMessageLogContext& context,
+                             const QString& text) {
+  if (type == QtFatalMsg) being_made->GiveUp();
+  being_made->held_.push_back({type, QByteArray(context.category), text.trimmed()});
+}
+
+void DisplayConnection::GiveUp() const {
+  std::string line = program_name_ + ": nessun display disponibile: impossibile aprire la finestra";
+  if (!held_.empty()) line += " (" + held_.front().text.toStdString() + ")";
+  std::fprintf(stderr, "%s\n", line.c_str());
+  std::fflush(stderr);
+  clean_up_();
+  std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace gavrento::qt

@@ -6,7 +6,12 @@
 // status 1, leaving nothing behind.
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace gavrento::qt {
 
@@ -14,7 +19,7 @@ class DisplayConnection {
  public:
   // From here until Established(), Qt's messages are held back. Should Qt give up, one
   // line naming the program and Qt's first reason goes to the standard error, clean_up runs
-  // and the process ends with status 1.
+  // and the process ends with status 1. One at a time.
   DisplayConnection(std::string_view program_name, void (*clean_up)());
   DisplayConnection(const DisplayConnection&) = delete;
   DisplayConnection& operator=(const DisplayConnection&) = delete;
@@ -23,6 +28,23 @@ class DisplayConnection {
   // The application object exists: Qt's messages go where they went before, the held ones
   // first, as Qt would have printed them.
   void Established();
+
+ private:
+  struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+  };
+
+  // Qt's message handler is a plain function: it reaches the connection being made here.
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
+  [[noreturn]] void GiveUp() const;
+
+  std::string program_name_;
+  void (*clean_up_)();
+  QtMessageHandler previous_ = nullptr;
+  std::vector<HeldMessage> held_;
+  bool established_ = false;
 };
 
 }  // namespace gavrento::qt

@@ -23,7 +23,7 @@ int RunMessageLoop(HWND window) {
   BOOL got = FALSE;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) return static_cast<int>(GetLastError());  // the queue itself failed
-    if (IsDialogMessageW(window, &message)) continue;
+    if (IsDialogMessageW(window, &message) != FALSE) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

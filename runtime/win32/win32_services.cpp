@@ -1,5 +1,6 @@
 #include "runtime/win32/win32_services.h"
 
+#include <array>
 #include <utility>
 
 #include "runtime/conversions.h"
@@ -61,12 +62,12 @@ int Win32Services::MsgBox(const Variant& prompt, int style, const Variant& title
 }
 
 std::string Win32Services::DecimalSeparator() {
-  wchar_t separator[kSeparatorBuffer] = {};
-  const int length =
-      GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, kSeparatorBuffer);
+  std::array<wchar_t, kSeparatorBuffer> separator{};
+  const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                                     kSeparatorBuffer);
   // Every locale has a separator; the period is what a missing one would have meant.
   if (length <= 1) return ".";
-  return Utf8(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
+  return Utf8(std::wstring_view(separator.data(), static_cast<std::size_t>(length - 1)));
 }
 
 // At once: no window is closed and no handler runs on the way out.
