@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "record_pixels.h"
 #include "runtime/progetto.h"
-#include "runtime/units.h"
 #include "window/supeficie_record.h"
 
 namespace {
@@ -18,6 +18,8 @@ using gavrento::ControlKind;
 using gavrento::ControlRecord;
 using gavrento::kSupeficie;
 using gavrento::LineRecord;
+using gavrento::test::Pixels;
+using gavrento::test::Text;
 
 constexpr ControlKind kLabel = ControlKind::kLabel;
 constexpr ControlKind kBox = ControlKind::kTextBox;
@@ -79,20 +81,6 @@ const ControlRecord* FindControl(std::string_view name) {
   return found == kSupeficie.controls.end() ? nullptr : &*found;
 }
 
-QRect Pixels(const ControlRecord& record) {
-  const gavrento::PixelBox box =
-      gavrento::BoxToPixels(record.left, record.top, record.width, record.height, 96);
-  return {box.left, box.top, box.width, box.height};
-}
-
-QPoint Pixels(int x, int y) {
-  return {gavrento::TwipsToPixels(x), gavrento::TwipsToPixels(y)};
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 class TestSupeficieRecord : public QObject {
@@ -141,21 +129,15 @@ class TestSupeficieRecord : public QObject {
     QCOMPARE(Text(record->accessible_name), QString(design.accessible_name));
   }
 
-  void line_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(kDesignedLines)); ++row) {
-      QTest::newRow(kDesignedLines[row].name) << row;
+  void lines() {
+    for (const auto& design : kDesignedLines) {
+      const auto found =
+          std::ranges::find(kSupeficie.lines, std::string_view(design.name), &LineRecord::name);
+      QVERIFY2(found != kSupeficie.lines.end(), design.name);
+      QCOMPARE(Pixels(found->x1, found->y1), design.from);
+      QCOMPARE(Pixels(found->x2, found->y2), design.to);
+      QCOMPARE(found->colour, 1);
     }
-  }
-  void line() {
-    QFETCH(int, row);
-    const auto& design = kDesignedLines[row];
-    const auto found =
-        std::ranges::find(kSupeficie.lines, std::string_view(design.name), &LineRecord::name);
-    QVERIFY(found != kSupeficie.lines.end());
-    QCOMPARE(Pixels(found->x1, found->y1), design.from);
-    QCOMPARE(Pixels(found->x2, found->y2), design.to);
-    QCOMPARE(found->colour, 1);
   }
 
   // The woman's diagram is the man's moved down by 1320 twips: each label and line of one

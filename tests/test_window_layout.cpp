@@ -10,11 +10,13 @@
 #include <optional>
 #include <utility>
 
-#include "runtime/units.h"
+#include "record_pixels.h"
 #include "runtime/window_rules.h"
 #include "window/supeficie_record.h"
 #include "window_fixture.h"
 
+using gavrento::test::Pixels;
+using gavrento::test::Text;
 using gavrento::test::WindowFixture;
 
 namespace {
@@ -22,20 +24,6 @@ namespace {
 using gavrento::ControlKind;
 using gavrento::ControlRecord;
 using gavrento::kSupeficie;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect Pixels(const ControlRecord& record) {
-  const gavrento::PixelBox box =
-      gavrento::BoxToPixels(record.left, record.top, record.width, record.height, 96);
-  return {box.left, box.top, box.width, box.height};
-}
-
-QPoint Pixels(int x, int y) {
-  return {gavrento::TwipsToPixels(x), gavrento::TwipsToPixels(y)};
-}
 
 // The face that stands in for the record's where this platform lacks it.
 QString ExpectedFamily(std::string_view face) {
