@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders every raster icon from the one drawing, icons/hicolor/scalable/apps/gavrento.svg:
 #   icons/hicolor/<N>x<N>/apps/gavrento.png   antialiased, as rsvg-convert draws them
-#   windows/gavrento.ico                      the declared images, as Windows has always had
-#       them: 32x32 in 2 colours, 32x32 and 16x16 in 16.
+#   windows/gavrento.ico                      the declared images first, as Windows has always
+#       had them: 32x32 in 2 colours, 32x32 and 16x16 in 16; then 32-bit 48x48 and 256x256
+#       for large display scales, the 256 px one stored as PNG, as Windows expects.
 # The palette images are drawn on the pixel grid without antialiasing (pixel-grid.css) and
 # each pixel is given its nearest palette colour, without dithering, so they stay as crisp
 # as a hand-set pixel image; the drawing puts its straight edges on pixel boundaries at 16
@@ -54,6 +55,8 @@ on_pixel_grid 32 "$work/sixteen.png" "$work/32-colour.png"
 on_pixel_grid 16 "$work/sixteen.png" "$work/16-colour.png"
 
 # Order matters to old Windows versions, which take the first image that fits.
+hicolor=$output/icons/hicolor
 mkdir -p "$output/windows"
 icotool -c -o "$output/windows/gavrento.ico" \
-  -b 1 "$work/32-mono.png" -b 4 "$work/32-colour.png" -b 4 "$work/16-colour.png"
+  -b 1 "$work/32-mono.png" -b 4 "$work/32-colour.png" -b 4 "$work/16-colour.png" \
+  -b 32 "$hicolor/48x48/apps/gavrento.png" --raw="$hicolor/256x256/apps/gavrento.png"
