@@ -5,7 +5,7 @@ set -euo pipefail
 
 declare -A groups=(
   [build]="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-ebgaramond fonts-dejavu-core"
-  [test]="clang-format xvfb xauth xdotool imagemagick icoutils locales desktop-file-utils appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
+  [test]="clang-format xvfb xauth xdotool imagemagick icoutils librsvg2-bin locales desktop-file-utils appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [package]="dpkg-dev file lintian desktop-file-utils appstream"
   [fuzz]="clang libclang-rt-14-dev clang-tidy libbenchmark-dev"
 )

@@ -2,7 +2,7 @@
 # What Gavrento.exe carries, read from the file with binutils, icoutils and xmllint: a GUI
 # program for the processor it was built for, importing only Windows' own libraries,
 # hardened and without a build time, with its manifest, its Italian version block and its
-# three-image icon.
+# icon: the three declared images, then 48 and 256 px ones for large display scales.
 # Usage: tests/windows/check-executable.sh Gavrento.exe ARCH   (ARCH: i686 or x86_64)
 set -uo pipefail
 exe=$1
@@ -29,10 +29,11 @@ expect "no link time stamp" "$(sed -n 's/^Time\/Date\s*//p' <<<"$headers")" "Thu
 
 # Every resource is tagged Italian (1040), as its version strings are, but the manifest,
 # which holds no text for people and is neutral (0).
-expect "resources: three icon images, the icon group and the version block in Italian, the manifest" \
+expect "resources: five icon images, the icon group and the version block in Italian, the manifest" \
   "$(wrestool -l "$exe" | awk '{ print $1, $2, $3 }')" \
   "$(lines '--type=3 --name=1 --language=1040' '--type=3 --name=2 --language=1040' \
-    '--type=3 --name=3 --language=1040' '--type=14 --name=1 --language=1040' \
+    '--type=3 --name=3 --language=1040' '--type=3 --name=4 --language=1040' \
+    '--type=3 --name=5 --language=1040' '--type=14 --name=1 --language=1040' \
     '--type=16 --name=1 --language=1040' '--type=24 --name=1 --language=0')"
 
 # The manifest, id 1 of type 24, the one Windows reads as the program starts. A manifest
@@ -77,13 +78,19 @@ expect "version: fixed file and product version 1.0.0.0" \
   "$(od -An -tx4 -v "$work/version" | xargs | grep -oE 'feef04bd( [0-9a-f]{8}){5}')" \
   "feef04bd 00010000 00010000 00000000 00010000 00000000"
 
-# The icon group as it lists its images, then each image as its own bitmap is drawn.
+# The icon group as it lists its images, then each image as it is stored and drawn: the
+# declared ones first, as older Windows take the first that fits.
 wrestool -x --type=14 "$exe" >"$work/gavrento.ico"
-expect "icon group: 32x32 in 2 colours, 32x32 and 16x16 in 16" \
+expect "icon group: 32x32 in 2 colours, 32x32 and 16x16 in 16, 48x48 and 256x256 in 32 bits" \
   "$(icotool -l "$work/gavrento.ico" | awk '{ print $3, $4, $5 }')" \
   "$(lines '--width=32 --height=32 --bit-depth=1' '--width=32 --height=32 --bit-depth=4' \
-    '--width=16 --height=16 --bit-depth=4')"
+    '--width=16 --height=16 --bit-depth=4' '--width=48 --height=48 --bit-depth=32' \
+    '--width=256 --height=256 --bit-depth=32')"
 icotool -x -o "$work" "$work/gavrento.ico"
-expect "icon images as drawn" "$(identify -format '%wx%h\n' "$work"/*.png)" "$(lines 32x32 32x32 16x16)"
+expect "icon images as stored: bitmaps, the 256 px one PNG" \
+  "$(identify -format '%m %wx%h\n' "$work/gavrento.ico")" \
+  "$(lines 'ICO 32x32' 'ICO 32x32' 'ICO 16x16' 'ICO 48x48' 'PNG 256x256')"
+expect "icon images as drawn" "$(identify -format '%wx%h\n' "$work"/*.png)" \
+  "$(lines 32x32 32x32 16x16 48x48 256x256)"
 
 finish
