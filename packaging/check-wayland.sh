@@ -20,10 +20,9 @@ command -v weston >/dev/null 2>&1 || skip "weston is not installed"
 [[ -e "$platforms/libqwayland-generic.so" ]] ||
   skip "Qt's Wayland platform (qt6-wayland) is not installed in $platforms"
 
-work=$(mktemp -d)
+work_folder
 mkdir -m 700 "$work/runtime" "$work/home"
 touch "$work/protocol.log"
-on_exit "rm -rf '$work'"
 # What went wrong, when something did.
 show_logs() {
   ((failed > 0)) || return 0

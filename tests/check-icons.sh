@@ -8,8 +8,7 @@
 set -uo pipefail
 packaging=$1
 source "$(dirname "$0")/checks.sh"
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 
 ico=$packaging/windows/gavrento.ico
 expect "five images, as the directory lists them" "$(icotool -l "$ico" | awk '{ print $3, $4, $5, $6 }')" \

@@ -9,6 +9,7 @@
 #   poll SECONDS COMMAND...     retries the command every tenth of a second until it
 #                               succeeds; false once SECONDS have passed. Never a fixed wait.
 #   on_exit COMMAND             runs the command (a string) when the script ends, last first
+#   work_folder                 a private temporary folder in $work, removed at the end
 #   skip WHY                    the whole check cannot run here: says why, exits 77
 #                               (CTest's SKIP_RETURN_CODE)
 #   start_xvfb [WxHxD]          a private X server on a display number it chooses itself
@@ -61,6 +62,11 @@ checks_run_cleanups() {
   return $status
 }
 trap checks_run_cleanups EXIT
+
+work_folder() {
+  work=$(mktemp -d)
+  on_exit "rm -rf '$work'"
+}
 
 skip() {
   echo "SKIPPED: $1"

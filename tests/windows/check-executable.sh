@@ -8,8 +8,7 @@ set -uo pipefail
 exe=$1
 arch=$2
 source "$(dirname "$0")/../checks.sh"
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 
 declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
 # Address space layout randomisation and no-execute data on both; a 64-bit program also

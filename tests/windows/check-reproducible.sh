@@ -9,8 +9,7 @@ source "$(dirname "$0")/../checks.sh"
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 presets=("$@")
 [[ ${#presets[@]} -gt 0 ]] || presets=(windows-32 windows-64)
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 
 # The files git knows of, as they are in the working tree: what a clone of this commit
 # holds, plus any change not yet committed.

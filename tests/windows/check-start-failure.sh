@@ -18,8 +18,7 @@ wineserver -p
 on_exit "wineserver -k >/dev/null 2>&1"
 export LC_ALL=C
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 (
   wine_run "$program" >/dev/null 2>&1
   echo $? >"$work/status"

@@ -7,8 +7,7 @@ set -uo pipefail
 source "$(dirname "$0")/../checks.sh"
 wine_sh=$(dirname "$0")/wine.sh
 program=$1
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 
 # An executable the kernel refuses as it refuses a 32-bit one where that support is missing.
 cp /bin/true "$work/loader32"
