@@ -1,5 +1,6 @@
 #include "window/supeficie.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -21,6 +22,11 @@ constexpr std::array kClickBindings{
     ClickBinding{kCmdCancella, &Supeficie::CmdCancella_Click},
     ClickBinding{kCmdUscita, &Supeficie::CmdUscita_Click},
 };
+static_assert(std::ranges::all_of(kClickBindings,
+                                  [](const ClickBinding& binding) {
+                                    return Denotes(binding.control, ControlKind::kCommandButton);
+                                  }),
+              "only the window's buttons are clicked");
 
 const ClickBinding* FindBinding(std::string_view control) {
   for (const ClickBinding& binding : kClickBindings) {

@@ -164,4 +164,20 @@ inline constexpr WindowRecord kSupeficie{
     .lines = supeficie_detail::kDiagramLines,
 };
 
+// Whether the window has a control of this name and kind.
+constexpr bool Denotes(std::string_view name, ControlKind kind) {
+  return std::ranges::any_of(kSupeficie.controls, [&](const ControlRecord& control) {
+    return control.name == name && control.kind == kind;
+  });
+}
+
+// The handlers reach their controls by these names: one that denotes no such control, after
+// a record is renamed or its kind changed, fails the build rather than a click.
+static_assert(Denotes(kTxtAltezza, ControlKind::kTextBox) &&
+              Denotes(kTxtGavrentoUomo, ControlKind::kTextBox) &&
+              Denotes(kTxtGavrentoDonna, ControlKind::kTextBox));
+static_assert(Denotes(kCmdCalcola, ControlKind::kCommandButton) &&
+              Denotes(kCmdCancella, ControlKind::kCommandButton) &&
+              Denotes(kCmdUscita, ControlKind::kCommandButton));
+
 }  // namespace gavrento
