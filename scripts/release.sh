@@ -54,11 +54,10 @@ step "Filling $dist"
 rm -rf "$dist"
 mkdir -p "$dist"
 cp build/gavrento_"$version"_*.deb "$dist/"
-for label in x86 x64; do
-  build=build-win32
-  [[ $label == x64 ]] && build=build-win64
-  cp "$build/Gavrento-$version-$label.msi" "$dist/"
-  cp "$build/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
+declare -A build_of=([x86]=build-win32 [x64]=build-win64)
+for label in "${!build_of[@]}"; do
+  cp "${build_of[$label]}/Gavrento-$version-$label.msi" "$dist/"
+  cp "${build_of[$label]}/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
 done
 # git archive gives every entry the commit's time; gzip -n leaves out its own name and time.
 git archive --format=tar --prefix="gavrento-$version/" "$commit" | gzip -9 -n >"$dist/gavrento-$version.tar.gz"

@@ -34,9 +34,10 @@ endif()
 set(MSI_VERSION ${major}.${minor}.0)
 set(MSI_VERSION_ABOVE ${major}.${minor}.1)  # no package has it: the lowest version above this one
 # A new ProductCode with each version: a later package then replaces an earlier one.
-string(UUID MSI_PRODUCT_CODE NAMESPACE ${MSI_NAMESPACE} NAME "Gavrento ${MSI_ARCH_LABEL} ${MSI_VERSION}"
-  TYPE SHA1 UPPER)
+string(UUID MSI_PRODUCT_CODE NAMESPACE ${MSI_NAMESPACE}
+  NAME "Gavrento ${MSI_ARCH_LABEL} ${MSI_VERSION}" TYPE SHA1 UPPER)
 set(MSI_SUBJECT "Gavrento ${VERSION}")
+# What the program does: the package's comment and the Start-menu shortcut's description.
 set(MSI_DESCRIPTION "Calcola il peso ideale dell'uomo e della donna")
 
 # The commit's time, unless SOURCE_DATE_EPOCH is set already (the Debian package's rule).

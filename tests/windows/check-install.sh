@@ -6,7 +6,8 @@
 # later one, the other processor's later one taking its place; all uninstalled silently, and
 # nothing of the program left in the files or the registry.
 #
-# Usage: tests/windows/check-install.sh ARCH PACKAGE.msi GAVRENTO.exe READ_CONTROLS.exe PREFIX VERSION
+# Usage: tests/windows/check-install.sh ARCH PACKAGE.msi GAVRENTO.exe READ_CONTROLS.exe PREFIX
+#        VERSION
 #   ARCH     i686 or x86_64, the processor of the build; PREFIX is made anew for every run
 #   VERSION  as in CMakeLists.txt (1.00)
 # The later versions and the other processor's packages are made here with msi.cmake from the
@@ -17,8 +18,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
 source "$here/wine-env.sh"
-arch=$1 package=$(realpath "$2") exe=$(realpath "$3") reader_exe=$(realpath "$4") prefix=$(realpath -m "$5")
-version=$6
+arch=$1 package=$(realpath "$2") exe=$(realpath "$3") reader_exe=$(realpath "$4")
+prefix=$(realpath -m "$5") version=$6
 source_dir=$(cd "$here/../.." && pwd)
 committed_icon=$source_dir/packaging/windows/gavrento.ico
 
@@ -50,7 +51,10 @@ mkdir -p "$work/packages"
 later_package=$(make_package "$later" "$arch") &&
   other_package=$(make_package "$version" "$other") &&
   other_later_package=$(make_package "$later" "$other") || exit 1
-property() { (cd "$work" && msiinfo export "$1" Property) | tr -d '\r' | awk -F'\t' -v name="$2" '$1 == name { print $2 }'; }
+property() { # property PACKAGE NAME
+  (cd "$work" && msiinfo export "$1" Property) | tr -d '\r' |
+    awk -F'\t' -v name="$2" '$1 == name { print $2 }'
+}
 
 # ---- A fresh Windows, and a display for the program --------------------------------------
 
@@ -87,7 +91,7 @@ files >"$work/files-before"
 entries() {
   local key
   for key in "${kUninstallKey[@]}"; do
-    wine_run reg query "$key" /s 2>/dev/null | tr -d '\r' | awk -v root="$key" '
+    wine_run reg query "$key" /s 2>/dev/null | tr -d '\r' | awk '
       /^HKEY_/ { n = split($0, part, /\\/); code = part[n]; name = version = ""; next }
       $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
       name == "Gavrento" && version != "" { print code, version; name = "" }'
@@ -97,6 +101,7 @@ value_of() { # value_of KEY NAME
   wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -F'    ' -v name="$2" '$2 == name { print $4 }'
 }
+# Windows puts a per-machine shortcut into the common Start menu, wine into the user's: either.
 shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Gavrento.lnk'; }
 link_field() { lnkinfo "$(shortcuts)" | sed -n "s/^\t$1[[:space:]]*: //p"; }
 
@@ -129,6 +134,7 @@ check "its icon is packaging/windows/gavrento.ico" cmp -s "$(unix_path "$product
 
 focus_is() { [[ $(reader focus) == "$1" ]]; }
 has_text() { [[ $(reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }') == "$2" ]]; }
+# shellcheck disable=SC2046  # "X Y", two arguments
 click() { xdotool mousemove $(reader point "$1") click 1; }
 program_status=$work/program-status
 program_ended() { [[ -s $program_status ]]; }
