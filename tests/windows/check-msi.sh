@@ -37,7 +37,7 @@ esac
 expect "for $platform Windows, in Italian (language 1040)" "$(summary Template)" "$platform;1040"
 expect "the database's strings are in Windows' Western code page" \
   "$(msiinfo export "$package" _ForceCodepage | tr -d '\r\0' | grep _ForceCodepage)" $'1252\t_ForceCodepage'
-check "the package code is a code of its own" \
+check "the package code is a UUID in braces" \
   grep -Eqx '\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\}' <<<"$(summary 'Revision number (UUID)')"
 
 expect "the product and its maker" \
@@ -50,7 +50,7 @@ expect "installed for every user of the machine" "$(property ALLUSERS)" 1
 expect "Add or Remove Programs offers no Modify and no Repair" \
   "$(property ARPNOMODIFY) $(property ARPNOREPAIR)" "1 1"
 
-expect "Gavrento.exe, and nothing else, in Program Files\\Gavrento" \
+expect "Gavrento.exe, and nothing else, in the folder Gavrento of $program_files" \
   "$(rows Directory | awk -F'\t' '$1 == "INSTALLDIR" { print $2, $3 }')
 $(rows File | cut -f 1-3)" \
   "$program_files Gavrento
