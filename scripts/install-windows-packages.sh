@@ -3,8 +3,8 @@
 # already there: the mingw-w64 cross-compilers for both processors, wine to run the
 # programs (wine64 everywhere; wine32 for the 32-bit program, where the machine can
 # execute it), a virtual display with tools to type, click and take pictures, the tools
-# that read the executable, the faces that stand in for Windows' own, and the Italian
-# locale the tests run the program in.
+# that read the executable, the tools that make the installers and read them, the faces that
+# stand in for Windows' own, and the Italian locale the tests run the program in.
 set -euo pipefail
 
 packages=(
@@ -14,6 +14,8 @@ packages=(
   wine wine64 wine32:i386 fonts-wine      # a Windows to run them in
   xvfb xauth xdotool imagemagick          # a display, a person's keys and clicks, pictures
   binutils icoutils libxml2-utils         # objdump, wrestool, icotool and xmllint read the executable
+  wixl msitools liblnk-utils              # wixl makes the installers, msibuild stamps them;
+                                          # msiinfo and lnkinfo read them and their shortcut
   fonts-ebgaramond fonts-dejavu-core      # stand-ins for Garamond and Verdana
   locales                                 # the Italian run
 )

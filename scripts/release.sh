@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds everything a user downloads from the current commit, in a fresh clone of it, and
+# puts it in one folder with its checksums:
+#
+#   gavrento_<version>_<arch>.deb    the Debian package
+#   Gavrento-<version>-x86.msi       the installer for any Windows (Program Files (x86) on 64-bit)
+#   Gavrento-<version>-x64.msi       the installer for 64-bit Windows
+#   Gavrento-<version>-x86.exe       the program for any Windows, run without installing
+#   Gavrento-<version>-x64.exe       the same for 64-bit Windows
+#   gavrento-<version>.tar.gz        the sources of the commit (git archive)
+#   SHA256SUMS                       sha256sum of each of them
+#
+# Each file is reproducible, so another clone of the same commit gives the same SHA256SUMS.
+# Changes not committed are not in the release.
+# Usage: scripts/release.sh [DIST [WORK]]   DIST: the folder to fill (default dist/);
+#        WORK: where the clone is built (default a temporary folder, removed afterwards).
+#        WERROR=ON|OFF from the environment, as for make.
+set -euo pipefail
+
+source_dir=$(git rev-parse --show-toplevel)
+commit=$(git -C "$source_dir" rev-parse HEAD)
+dist=$(realpath -m "${1:-$source_dir/dist}")
+if [[ -n ${2:-} ]]; then
+  work=$(realpath -m "$2")
+else
+  work=$(mktemp -d "${TMPDIR:-/tmp}/gavrento-release.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
+werror=${WERROR:-OFF}
+step() { echo "==> $*"; }
+
+if [[ -n $(git -C "$source_dir" status --porcelain --untracked-files=no) ]]; then
+  echo "note: the working tree has changes that are not committed; the release is $commit alone"
+fi
+tree=$work/gavrento
+step "Cloning $commit into $tree"
+git clone --quiet --shared --no-checkout "$source_dir" "$tree"
+git -C "$tree" checkout --quiet --detach "$commit"
+cd "$tree"
+
+step "The Debian package"
+cmake --preset default -DGAVRENTO_WERROR="$werror" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build build --target gavrento gavrento_compressed_docs
+(cd build && cpack -G DEB >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+
+for preset in windows-32 windows-64; do
+  step "The Windows program and its installer ($preset)"
+  cmake --preset "$preset" -DGAVRENTO_WERROR="$werror" >/dev/null
+  cmake --build --preset "$preset" --target msi
+done
+
+step "Filling $dist"
+rm -rf "$dist"
+mkdir -p "$dist"
+cp build/gavrento_"$version"_*.deb "$dist/"
+declare -A build_of=([x86]=build-win32 [x64]=build-win64)
+for label in "${!build_of[@]}"; do
+  cp "${build_of[$label]}/Gavrento-$version-$label.msi" "$dist/"
+  cp "${build_of[$label]}/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
+done
+# git archive gives every entry the commit's time; gzip -n leaves out its own name and time.
+git archive --format=tar --prefix="gavrento-$version/" "$commit" | gzip -9 -n >"$dist/gavrento-$version.tar.gz"
+(cd "$dist" && LC_ALL=C sha256sum -- * >SHA256SUMS)
+step "Gavrento $version, commit $commit:"
+cat "$dist/SHA256SUMS"
