@@ -32,8 +32,7 @@ declare -A kUninstallKey=([x86_64]='HKLM\Software\Microsoft\Windows\CurrentVersi
 other=i686
 [[ $arch == i686 ]] && other=x86_64
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 export LC_ALL=C  # the program shows its results with a decimal point
 
 # ---- The packages ---------------------------------------------------------------------------

@@ -9,8 +9,7 @@ source "$here/../checks.sh"
 arch=$1 exe=$2 version=$3
 source_dir=$(cd "$here/../.." && pwd)
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 
 # pack FOLDER VERSION [VARIABLE=VALUE...]: the package made in FOLDER, in that environment.
 pack() {

@@ -20,8 +20,7 @@ other_arch=i686
 IFS=. read -r major minor <<<"$version"
 msi_version=$((10#$major)).$((10#$minor)).0
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
+work_folder
 cd "$work" || exit  # msiinfo export writes a table's binary columns into a folder here
 
 rows() { msiinfo export "$package" "$1" | tail -n +4 | tr -d '\r'; }
