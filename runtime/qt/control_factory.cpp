@@ -47,7 +47,6 @@ QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setAlignment(HorizontalAlignment(record) | Qt::AlignVCenter);
   box->setFocusPolicy(Qt::StrongFocus);
-  box->setAccessibleName(Utf8(record.accessible_name));
   return box;
 }
 
@@ -74,6 +73,7 @@ QWidget* CreateWidget(const ControlRecord& record, QWidget* parent) {
 QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
   QWidget* widget = CreateWidget(record, parent);
   widget->setObjectName(Utf8(record.name));
+  widget->setAccessibleName(Utf8(AccessibleName(record)));
   widget->setFont(FontFor(record.font));
   widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
                       TwipsToPixels(record.width), TwipsToPixels(record.height));

@@ -72,7 +72,11 @@ bool FormWindow::Create() {
 
 bool FormWindow::CreateControls() {
   for (std::size_t i = 0; i < record_.controls.size(); ++i) {
-    if (CreateControl(record_.controls[i], ControlId(i), window_) == nullptr) return false;
+    const ControlRecord& record = record_.controls[i];
+    if (CreateControl(record, ControlId(i), window_) == nullptr) return false;
+    if (HasNameLabel(record) && CreateNameLabel(record, NameLabelId(i), window_) == nullptr) {
+      return false;
+    }
   }
   return true;
 }
@@ -110,11 +114,12 @@ LRESULT FormWindow::ScaledSize(int dpi, SIZE* size) const {
   return TRUE;
 }
 
-// Tab walks the z-order, and overlapping labels show the topmost: both come from it.
+// Tab walks the z-order, overlapping labels show the topmost, and a screen reader names a
+// text box by the label above it: all three come from it.
 void FormWindow::Stack() const {
   HWND above = HWND_TOP;
-  for (const std::size_t index : StackingOrder(record_)) {
-    HWND control = GetDlgItem(window_, ControlId(index));
+  for (const int id : StackingOrder(record_)) {
+    HWND control = GetDlgItem(window_, id);
     SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     above = control;
   }
