@@ -36,10 +36,6 @@ QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
   label->setAlignment(HorizontalAlignment(record) | Qt::AlignTop);
   label->setAutoFillBackground(true);
   label->setBackgroundRole(RoleForSystemColour(kButtonFaceColour));
-  if (const QPalette::ColorRole role = RoleForSystemColour(record.colour);
-      role != QPalette::NoRole) {
-    label->setForegroundRole(role);
-  }
   return label;
 }
 
@@ -78,6 +74,17 @@ QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
   widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
                       TwipsToPixels(record.width), TwipsToPixels(record.height));
   return widget;
+}
+
+// Only the text's colour is the label's own: every other role, the face included, it takes
+// from the window, so a palette given to the window reaches it. The text is drawn in the
+// window text role, not in the button text that a label on the button face would take.
+void ApplyTextColour(QWidget* control, const ControlRecord& record, const QPalette& window) {
+  if (record.kind != ControlKind::kLabel || record.colour == kDefaultColour) return;
+  QPalette own;
+  own.setColor(QPalette::WindowText, InkColour(record.colour, Ink::kText, window));
+  control->setPalette(own);
+  control->setForegroundRole(QPalette::WindowText);
 }
 
 }  // namespace gavrento::qt

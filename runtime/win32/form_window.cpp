@@ -201,14 +201,15 @@ void FormWindow::Paint() {
   EndPaint(window_, &paint);
 }
 
-// Labels are opaque in the button face colour, their text in their own system colour.
+// Labels are opaque in the button face colour, their text in their own system colour where
+// that stands out from the face, else in the button text colour.
 LRESULT FormWindow::LabelColours(HDC dc, HWND control) {
   const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(control));
   if (record == nullptr || record->kind != ControlKind::kLabel) {
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(control));
   }
-  SetTextColor(dc, SystemColour(record->colour));
+  SetTextColor(dc, InkColour(record->colour, Ink::kText));
   SetBkColor(dc, SystemColour(kButtonFaceColour));
   SetBkMode(dc, OPAQUE);
   return reinterpret_cast<LRESULT>(ButtonFaceBrush());
