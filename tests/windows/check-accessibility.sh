@@ -118,44 +118,44 @@ ink_contrast() {
             printf "%.2f\n", contrast[i] }'
 }
 
+# Reads "WHAT CONTRAST" lines and passes when every contrast reaches MINIMUM; says which do
+# not, and the faintest of all.
+# Usage: judged MINIMUM KIND
+judged() {
+  awk -v minimum="$1" -v kind="$2" '
+    { contrast = $NF; what = $0; sub(/ [^ ]*$/, "", what)
+      if (contrast < minimum) { print "  " what " stands out " contrast ":1"; bad = 1 }
+      if (NR == 1 || contrast < faintest) faintest = contrast }
+    END { print "  the faintest " kind " stands out " faintest ":1"; exit bad || NR == 0 }'
+}
+
 # Every label's and button's caption, cut out of the client area where the window shows it
 # ("GAVRENTO DONNA" reaches past the window's edge, where the frame is drawn).
-captions_legible() {
-  local picture=$1 client_x client_y name x y w h contrast bad=0 weakest=
+caption_contrasts() {
+  local picture=$1 client_x client_y name x y w h
   read -r _ client_x client_y _ < <(reader geometry | grep '^client ') || return 1
   while IFS=$'\t' read -r name box _; do
     read -r x y w h <<<"$box"
     convert "$picture" -crop "${w}x${h}+$((x - client_x))+$((y - client_y))" +repage \
       "$work/caption.png"
-    contrast=$(ink_contrast "$work/caption.png")
-    if awk -v c="$contrast" -v m="$kTextContrast" 'BEGIN { exit !(c < m) }'; then
-      echo "  $name: its caption stands out $contrast:1"
-      bad=1
-    fi
-    weakest=$(printf '%s\n' $weakest "$contrast" | sort -g | head -n1)
+    echo "$name $(ink_contrast "$work/caption.png")"
   done < <(reader captions)
-  echo "  the faintest caption stands out $weakest:1"
-  return $bad
 }
+captions_legible() { caption_contrasts "$1" | judged "$kTextContrast" caption; }
 
 # Both end points of every line, against the window's face: its commonest colour.
-lines_legible() {
-  local picture=$1 client_x client_y face x y _colour pixel contrast bad=0 weakest=
-  read -r _ client_x client_y _ < <(reader geometry | grep '^client ')
+line_contrasts() {
+  local picture=$1 client_x client_y face x y pixel
+  read -r _ client_x client_y _ < <(reader geometry | grep '^client ') || return 1
   face=$(linear_colours "$picture" | head -n1 | cut -d' ' -f2-)
-  while read -r x y _colour; do
+  while read -r x y _; do
     pixel=$(convert "$picture" -crop "1x1+$((x - client_x))+$((y - client_y))" +repage \
       -colorspace RGB -format '%[fx:255*r] %[fx:255*g] %[fx:255*b]' info:)
-    contrast=$(echo "$pixel $face" | awk "$kContrast"'{ printf "%.2f\n", contrast($1, $2, $3, $4, $5, $6) }')
-    if awk -v c="$contrast" -v m="$kLineContrast" 'BEGIN { exit !(c < m) }'; then
-      echo "  the line's end at $x,$y stands out $contrast:1"
-      bad=1
-    fi
-    weakest=$(printf '%s\n' $weakest "$contrast" | sort -g | head -n1)
+    echo "$pixel $face" | awk -v at="the line's end at $x,$y" "$kContrast"'
+      { printf "%s %.2f\n", at, contrast($1, $2, $3, $4, $5, $6) }'
   done < <(reader lines)
-  echo "  the faintest line end stands out $weakest:1"
-  return $bad
 }
+lines_legible() { line_contrasts "$1" | judged "$kLineContrast" "line end"; }
 
 # What the window draws itself, in the colours the records name: the labels and the lines
 # (the buttons and boxes are drawn by Windows' controls in its own colours). A picture of the

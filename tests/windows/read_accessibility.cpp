@@ -22,6 +22,7 @@
 
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/wide_text.h"
+#include "tests/windows/print_line.h"
 #include "window/supeficie_record.h"
 
 namespace {
@@ -29,6 +30,7 @@ namespace {
 using gavrento::ControlKind;
 using gavrento::ControlRecord;
 using gavrento::kSupeficie;
+using gavrento::test::Print;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
 
@@ -38,14 +40,6 @@ constexpr int kUsage = 2;
 constexpr int kNotThere = 3;
 
 int failures = 0;
-
-// Raw bytes: the tests compare UTF-8, and a text-mode stream would add carriage returns.
-void Print(const std::string& line) {
-  const std::string text = line + "\n";
-  DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
-            nullptr);
-}
 
 void Check(bool held, const std::string& what) {
   Print((held ? "PASS " : "FAIL ") + what);
