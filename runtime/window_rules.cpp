@@ -42,6 +42,10 @@ const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view 
   return *found;
 }
 
+std::string_view AccessibleName(const ControlRecord& control) {
+  return control.kind == ControlKind::kTextBox ? control.accessible_name : control.caption;
+}
+
 HorizontalAlign AlignmentOf(const ControlRecord& control) {
   switch (control.align) {
     case Alignment::kRight:

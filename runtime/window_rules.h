@@ -32,6 +32,11 @@ bool RunsClickHandler(const ControlRecord& control, const Form& form);
 // read or write: any other name raises the failed-control-call error.
 const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name);
 
+// The name a screen reader says for a control: a text box's own text is its value, so it is
+// named by the caption that labels it on the window (its record's accessible name); a button
+// or a label by its caption.
+std::string_view AccessibleName(const ControlRecord& control);
+
 // How a caption or a text lines up across its control: on the left unless the record
 // says otherwise.
 enum class HorizontalAlign { kLeft, kRight, kCentre };

@@ -1,6 +1,7 @@
 // The window rules both toolkits take their answers from, on the real records and on
 // small ones made to break a wrong rule.
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -83,6 +84,30 @@ class TestWindowRules : public QObject {
     QFETCH(int, error);
     const std::string text = name.toStdString();
     QCOMPARE(ErrorNumberOf([&] { QCOMPARE(TextBoxRecord(kSupeficie, text).name, text); }), error);
+  }
+
+  // What a screen reader says on either system: the boxes by the captions over them.
+  void accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the height box") << "TxtAltezza"
+                                    << "ALTEZZA in cm";
+    QTest::newRow("the man's box") << "TxtGavrentoUomo"
+                                   << "GAVRENTO UOMO";
+    QTest::newRow("the woman's box") << "TxtGavrentoDonna"
+                                     << "GAVRENTO DONNA";
+    QTest::newRow("a button") << "CmdCalcola"
+                              << "Calcola";
+    QTest::newRow("a label") << "Label15"
+                             << " in cm  ";
+  }
+  void accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    const auto found =
+        std::ranges::find(kSupeficie.controls, control.toStdString(), &ControlRecord::name);
+    QVERIFY(found != kSupeficie.controls.end());
+    QCOMPARE(QString::fromStdString(std::string(AccessibleName(*found))), name);
   }
 
   void alignment_data() {

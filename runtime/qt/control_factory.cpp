@@ -36,10 +36,6 @@ QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
   label->setAlignment(HorizontalAlignment(record) | Qt::AlignTop);
   label->setAutoFillBackground(true);
   label->setBackgroundRole(RoleForSystemColour(kButtonFaceColour));
-  if (const QPalette::ColorRole role = RoleForSystemColour(record.colour);
-      role != QPalette::NoRole) {
-    label->setForegroundRole(role);
-  }
   return label;
 }
 
@@ -47,7 +43,6 @@ QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setAlignment(HorizontalAlignment(record) | Qt::AlignVCenter);
   box->setFocusPolicy(Qt::StrongFocus);
-  box->setAccessibleName(Utf8(record.accessible_name));
   return box;
 }
 
@@ -74,10 +69,22 @@ QWidget* CreateWidget(const ControlRecord& record, QWidget* parent) {
 QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
   QWidget* widget = CreateWidget(record, parent);
   widget->setObjectName(Utf8(record.name));
+  widget->setAccessibleName(Utf8(AccessibleName(record)));
   widget->setFont(FontFor(record.font));
   widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
                       TwipsToPixels(record.width), TwipsToPixels(record.height));
   return widget;
+}
+
+// Only the text's colour is the label's own: every other role, the face included, it takes
+// from the window, so a palette given to the window reaches it. The text is drawn in the
+// window text role, not in the button text that a label on the button face would take.
+void ApplyTextColour(QWidget* control, const ControlRecord& record, const QPalette& window) {
+  if (record.kind != ControlKind::kLabel || record.colour == kDefaultColour) return;
+  QPalette own;
+  own.setColor(QPalette::WindowText, InkColour(record.colour, Ink::kText, window));
+  control->setPalette(own);
+  control->setForegroundRole(QPalette::WindowText);
 }
 
 }  // namespace gavrento::qt

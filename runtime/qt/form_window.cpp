@@ -36,11 +36,26 @@ FormWindow::FormWindow(const WindowRecord& record) : record_(record) {
   setBackgroundRole(RoleForSystemColour(record.back_colour));
   setAutoFillBackground(true);
   CreateControls();
+  ApplyTextColours();
   ChainTabOrder();
 }
 
 void FormWindow::CreateControls() {
   for (const ControlRecord& control : record_.controls) CreateControl(control, this);
+}
+
+// Whether a caption stands out from the face depends on the palette's colours, so it is
+// decided again with each new palette (a colour scheme changed while the program runs).
+// The window's own palette changes while it is built, before it has its controls.
+void FormWindow::ApplyTextColours() {
+  for (const ControlRecord& control : record_.controls) {
+    if (QWidget* widget = Control(control.name)) ApplyTextColour(widget, control, palette());
+  }
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) ApplyTextColours();
+  QWidget::changeEvent(event);
 }
 
 QWidget* FormWindow::Control(std::string_view name) const {
@@ -66,7 +81,7 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (const LineRecord& line : record_.lines) {
-    painter.setPen(QPen(palette().color(RoleForSystemColour(line.colour)), 1));
+    painter.setPen(QPen(InkColour(line.colour, Ink::kLine, palette()), 1));
     painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
                      TwipsToPixels(line.y2));
   }

@@ -25,9 +25,11 @@ class FormWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
+  void ApplyTextColours();
   void ChainTabOrder();
 
   const WindowRecord& record_;

@@ -1,6 +1,7 @@
 #include "runtime/win32/control_factory.h"
 
 #include <array>
+#include <string_view>
 
 #include "runtime/win32/wide_text.h"
 #include "runtime/window_rules.h"
@@ -44,14 +45,23 @@ WindowKind KindOf(const ControlRecord& record) {
   return {L"STATIC", SS_NOPREFIX | StyleFor(kLabelAlignment, record), 0};
 }
 
+HWND CreateChild(const WindowKind& kind, std::string_view text, int id, HWND parent) {
+  const std::wstring wide = Wide(text);
+  return CreateWindowExW(kind.ex_style, kind.class_name, wide.c_str(), kind.style, 0, 0, 0, 0,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
 }  // namespace
 
 HWND CreateControl(const ControlRecord& record, int id, HWND parent) {
-  const WindowKind kind = KindOf(record);
-  const std::wstring caption = Wide(record.caption);
-  return CreateWindowExW(kind.ex_style, kind.class_name, caption.c_str(), kChildStyle | kind.style,
-                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
+  WindowKind kind = KindOf(record);
+  kind.style |= kChildStyle;
+  return CreateChild(kind, record.caption, id, parent);
+}
+
+HWND CreateNameLabel(const ControlRecord& record, int id, HWND parent) {
+  return CreateChild({L"STATIC", WS_CHILD | SS_NOPREFIX, 0}, AccessibleName(record), id, parent);
 }
 
 }  // namespace gavrento::win32

@@ -11,4 +11,8 @@ namespace gavrento::win32 {
 
 HWND CreateControl(const ControlRecord& record, int id, HWND parent);
 
+// The hidden static text control that names the record's control for Active Accessibility
+// (stacking_order.h): never shown, so it needs no place, font or colour.
+HWND CreateNameLabel(const ControlRecord& record, int id, HWND parent);
+
 }  // namespace gavrento::win32

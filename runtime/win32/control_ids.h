@@ -18,6 +18,15 @@ constexpr int ControlId(std::size_t record_index) {
   return kFirstControlId + static_cast<int>(record_index);
 }
 
+// A text box's name label (stacking_order.h) is identified by its box's record index
+// counted from here: far above any control's identifier, so RecordForId finds no record for
+// it and nothing takes it for a control, and within the 16 bits WM_COMMAND carries.
+inline constexpr int kFirstNameLabelId = 0x4000;
+
+constexpr int NameLabelId(std::size_t record_index) {
+  return kFirstNameLabelId + static_cast<int>(record_index);
+}
+
 // The record behind an identifier, or none for an identifier that is not a control's.
 constexpr const ControlRecord* RecordForId(const WindowRecord& window, int id) {
   const int index = id - kFirstControlId;

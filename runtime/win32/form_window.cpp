@@ -72,7 +72,11 @@ bool FormWindow::Create() {
 
 bool FormWindow::CreateControls() {
   for (std::size_t i = 0; i < record_.controls.size(); ++i) {
-    if (CreateControl(record_.controls[i], ControlId(i), window_) == nullptr) return false;
+    const ControlRecord& record = record_.controls[i];
+    if (CreateControl(record, ControlId(i), window_) == nullptr) return false;
+    if (HasNameLabel(record) && CreateNameLabel(record, NameLabelId(i), window_) == nullptr) {
+      return false;
+    }
   }
   return true;
 }
@@ -110,11 +114,12 @@ LRESULT FormWindow::ScaledSize(int dpi, SIZE* size) const {
   return TRUE;
 }
 
-// Tab walks the z-order, and overlapping labels show the topmost: both come from it.
+// Tab walks the z-order, overlapping labels show the topmost, and a screen reader names a
+// text box by the label above it: all three come from it.
 void FormWindow::Stack() const {
   HWND above = HWND_TOP;
-  for (const std::size_t index : StackingOrder(record_)) {
-    HWND control = GetDlgItem(window_, ControlId(index));
+  for (const int id : StackingOrder(record_)) {
+    HWND control = GetDlgItem(window_, id);
     SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     above = control;
   }
@@ -196,14 +201,15 @@ void FormWindow::Paint() {
   EndPaint(window_, &paint);
 }
 
-// Labels are opaque in the button face colour, their text in their own system colour.
+// Labels are opaque in the button face colour, their text in their own system colour where
+// that stands out from the face, else in the button text colour.
 LRESULT FormWindow::LabelColours(HDC dc, HWND control) {
   const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(control));
   if (record == nullptr || record->kind != ControlKind::kLabel) {
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(control));
   }
-  SetTextColor(dc, SystemColour(record->colour));
+  SetTextColor(dc, InkColour(record->colour, Ink::kText));
   SetBkColor(dc, SystemColour(kButtonFaceColour));
   SetBkMode(dc, OPAQUE);
   return reinterpret_cast<LRESULT>(ButtonFaceBrush());

@@ -8,7 +8,7 @@ namespace gavrento::win32 {
 namespace {
 
 void PaintLine(HDC dc, const LineRecord& line, int dpi) {
-  const COLORREF colour = SystemColour(line.colour);
+  const COLORREF colour = InkColour(line.colour, Ink::kLine);
   HPEN pen = CreatePen(PS_SOLID, LineWidthPixels(dpi), colour);
   HGDIOBJ previous = SelectObject(dc, pen);
   const int x2 = TwipsToPixels(line.x2, dpi);

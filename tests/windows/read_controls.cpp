@@ -29,6 +29,7 @@
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/window_rules.h"
+#include "tests/windows/print_line.h"
 #include "window/supeficie_record.h"
 
 namespace {
@@ -38,20 +39,13 @@ using gavrento::ControlKind;
 using gavrento::kSupeficie;
 using gavrento::PixelBox;
 using gavrento::TwipsToPixels;
+using gavrento::test::Print;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
 
 constexpr int kDone = 0;
 constexpr int kNotThere = 1;
 constexpr int kUsage = 2;
-
-// Raw bytes: the tests compare UTF-8, and a text-mode stream would add carriage returns.
-void Print(const std::string& line) {
-  const std::string text = line + "\n";
-  DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
-            nullptr);
-}
 
 // WM_GETTEXT rather than GetWindowText, which does not ask another process's controls.
 std::string TextOf(HWND window) {

@@ -17,6 +17,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
+source "$here/colour-schemes.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
@@ -99,6 +100,8 @@ done < <(wine_run "$reader_exe" stand-ins)
 # The screen's resolution, which each program reads as it starts. Every run sets its own,
 # so none inherits another's from the prefix they share.
 wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+# Likewise the colours: the accessibility check shows the window in high-contrast schemes.
+set_colour_scheme ordinary
 
 # ---- Driving the window ----------------------------------------------------------------
 
