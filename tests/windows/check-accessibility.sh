@@ -19,6 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
 source "$here/wine-env.sh"
 source "$here/colour-schemes.sh"
+source "$here/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
@@ -34,62 +35,17 @@ readonly kLineContrast=3
 readonly kInkShown=95 # per cent; glyphs' blended edges may differ by a pixel between schemes
 
 wine_prepare "$arch" "$prefix" || exit
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
-start_xvfb 1280x1200x24 || exit 1
-wineserver -p # one server for every process of the run: each helper call starts fast
-on_exit "wineserver -k >/dev/null 2>&1"
-export LC_ALL=C
-
-# The same Windows as the other window checks: wine places the window itself, the program's
-# stand-ins for the faces wine lacks, and the ordinary resolution.
-wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-while IFS=$'\t' read -r face stand_in; do
-  wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$stand_in" /f >/dev/null 2>&1
-done < <(wine_run "$reader_exe" stand-ins)
-wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+work_folder
+wine_desktop "$prefix" "$reader_exe" || { fail "Xvfb starts"; finish; }
 # The other runs set the scheme they need, but a run stopped half-way leaves none behind.
 on_exit "set_colour_scheme ordinary"
 
-reader() { wine_run "$reader_exe" "$@" 2>/dev/null; }
-text_of() { reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }'; }
-has_results() { [[ $(text_of TxtGavrentoUomo) == "$1" && $(text_of TxtGavrentoDonna) == "$2" ]]; }
-focus_is() { [[ "$(reader focus)" == "$1" ]]; }
-ended() { [[ -s $work/status ]]; }
-
-start_app() {
-  rm -f "$work/status"
-  (
-    wine_run "$exe" >/dev/null 2>&1
-    echo $? >"$work/status"
-  ) &
-  poll 60 focus_is CmdUscita
-}
-
-close_app() { reader close && poll 30 ended; }
-
-click() {
-  local point
-  point=$(reader point "$1") || return 1
-  xdotool mousemove $point click 1
-}
-
-type_height() {
-  click TxtAltezza && poll 10 focus_is TxtAltezza && xdotool type --delay 20 "$kHeight" &&
-    poll 10 eval '[[ $(text_of TxtAltezza) == "$kHeight" ]]'
-}
-
+close_app() { reader close && ended_with 0; }
+type_height() { type_into TxtAltezza "$kHeight"; }
 calcola() { click CmdCalcola && poll 15 has_results "$kMan" "$kWoman"; }
 
 # The tree as oleacc gives it, and whatever read_accessibility found wrong in it, indented.
 tree_holds() { wine_run "$accessibility_exe" "$@" | grep -v '^PASS ' | sed 's/^/  /'; }
-
-# shoot client|window FILE: a picture of the window's client area, or of all of it.
-shoot() {
-  local x y w h
-  read -r _ x y w h < <(reader geometry | grep "^$1 ") || return 1
-  import -window root "$work/root.png" && convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$2"
-}
 
 # The colours of a picture, the commonest first, as linear light: COUNT R G B (0 to 255).
 linear_colours() {
@@ -197,7 +153,7 @@ ink_share() {
 
 echo "== $(basename "$exe") ($arch) through Active Accessibility"
 set_colour_scheme ordinary
-start_app || { fail "the window opens"; finish; }
+start_app "$exe" || { fail "the window opens"; finish; }
 check "every control has its name and role; the boxes are empty" tree_holds "" "" ""
 check "$kHeight typed into TxtAltezza" type_height
 check "the height box's value is $kHeight" tree_holds "$kHeight" "" ""
@@ -210,7 +166,7 @@ check "the window closes" close_app
 for scheme in high-contrast-black high-contrast-white; do
   echo "== under the $scheme scheme"
   set_colour_scheme "$scheme"
-  if ! start_app || ! type_height || ! calcola; then
+  if ! start_app "$exe" || ! type_height || ! calcola; then
     fail "the window under $scheme shows the results for $kHeight"
     continue
   fi

@@ -18,6 +18,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
 source "$here/wine-env.sh"
+source "$here/wine-window.sh"
 arch=$1 package=$(realpath "$2") exe=$(realpath "$3") reader_exe=$(realpath "$4")
 prefix=$(realpath -m "$5") version=$6
 source_dir=$(cd "$here/../.." && pwd)
@@ -68,7 +69,7 @@ on_exit "wineserver -k"
 start_xvfb || exit
 echo "== $(basename "$package") in $prefix"
 
-reader() { wine_run "$reader_exe" "$@" 2>/dev/null; }
+wine_reader=$reader_exe # reader, focus_is, has_text, click: tests/windows/wine-window.sh
 unix_path() { wine_run winepath -u "$1" 2>/dev/null; }
 # msiexec's exit status in full: wine's process status keeps only its low byte.
 msiexec_status() { wine_run cmd /v:on /c "msiexec $* & echo !errorlevel!" 2>/dev/null | tr -d '\r'; }
@@ -131,10 +132,6 @@ check "its icon is packaging/windows/gavrento.ico" cmp -s "$(unix_path "$product
 
 # ---- Started from the Start menu ----------------------------------------------------------
 
-focus_is() { [[ $(reader focus) == "$1" ]]; }
-has_text() { [[ $(reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }') == "$2" ]]; }
-# shellcheck disable=SC2046  # "X Y", two arguments
-click() { xdotool mousemove $(reader point "$1") click 1; }
 program_status=$work/program-status
 program_ended() { [[ -s $program_status ]]; }
 # The program has ended, not only closed its window, before anything replaces its file.

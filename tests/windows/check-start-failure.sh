@@ -7,29 +7,24 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
 source "$here/wine-env.sh"
+source "$here/colour-schemes.sh"
+source "$here/wine-window.sh"
 arch=$1
 program=$(realpath "$2")
-reader=$(realpath "$3")
 prefix=$4
 
 wine_prepare "$arch" "$prefix" || exit
-start_xvfb 800x600x24 || { fail "Xvfb did not start"; finish; }
-wineserver -p
-on_exit "wineserver -k >/dev/null 2>&1"
-export LC_ALL=C
-
 work_folder
+wine_desktop "$prefix" "$(realpath "$3")" || { fail "Xvfb starts"; finish; }
 (
   wine_run "$program" >/dev/null 2>&1
-  echo $? >"$work/status"
+  echo $? >"$app_status"
 ) &
 
 readonly kTitle=Gavrento
-box_says() { wine_run "$reader" dialog "$kTitle" 2>/dev/null | grep -qF -- "$1"; }
-ended() { [[ -s $work/status ]]; }
+box_says() { reader dialog "$kTitle" | grep -qF -- "$1"; }
 check "a message box titled $kTitle says the window could not be created" \
   poll 60 box_says "Impossibile creare la finestra."
 check "it has one button" box_says $'Button\t'
-check "after OK the program ends with status 1" \
-  eval 'xdotool key Return && poll 30 ended && [[ $(cat "$work/status") == 1 ]]'
+check "after OK the program ends with status 1" eval 'xdotool key Return && ended_with 1'
 finish "$(basename "$program") ($arch) when its window cannot be created"

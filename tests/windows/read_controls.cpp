@@ -3,6 +3,8 @@
 // the user sees rather than what the program thinks it shows.
 //
 //   read_controls texts          each control: NAME <tab> CLASS <tab> TEXT
+//   read_controls records        the same as the records say it must be at the start: the
+//                                Windows class of each record's kind, its caption
 //   read_controls focus          the name of the control with the keyboard focus
 //   read_controls point NAME     the screen point at the centre of the control's record
 //   read_controls dialog TITLE   each child of the top-level window TITLE: CLASS <tab> TEXT
@@ -231,6 +233,27 @@ int Close(HWND window) {
   return PostMessageW(window, WM_CLOSE, 0, 0) ? kDone : kNotThere;
 }
 
+// Labels are static controls, text boxes edit controls, buttons button controls.
+std::string ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kTextBox:
+      return "Edit";
+    case ControlKind::kCommandButton:
+      return "Button";
+    case ControlKind::kLabel:
+      break;
+  }
+  return "Static";
+}
+
+int Records() {
+  for (const gavrento::ControlRecord& record : kSupeficie.controls) {
+    Print(std::string(record.name) + "\t" + ClassFor(record.kind) + "\t" +
+          std::string(record.caption));
+  }
+  return kDone;
+}
+
 int StandIns() {
   for (const gavrento::FontStandIn& font : gavrento::kFontStandIns) {
     Print(std::string(font.face) + "\t" + std::string(font.stand_in));
@@ -241,6 +264,7 @@ int StandIns() {
 int Run(std::wstring_view command, std::wstring_view argument, bool has_argument) {
   if (command == L"dialog" && has_argument) return Dialog(argument);
   if (command == L"stand-ins") return StandIns();
+  if (command == L"records") return Records();
   if (command == L"dpi") {
     Print(std::to_string(ScreenDpi()));
     return kDone;

@@ -16,8 +16,10 @@
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../checks.sh"
 source "$here/wine-env.sh"
 source "$here/colour-schemes.sh"
+source "$here/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
@@ -42,113 +44,18 @@ readonly kWindowTitle="Calcolo del Gavrento dell'Uomo e della Donna"
 readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
 readonly kChildText="Il valore dell'altezza deve essere maggiore di 110 cm"
 
-passed=0
-failed=0
-pass() { echo "PASS $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL $1${2:+: $2}"; failed=$((failed + 1)); }
-check() {
-  local name=$1
-  shift
-  if "$@"; then pass "$name"; else fail "$name"; fi
-}
-
-# Every wait is a poll with an upper bound: COMMAND is retried until it succeeds.
-poll() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
-
-work=$(mktemp -d)
-app_status=$work/app-status
-xvfb_pid=
-app_pid=
-cleanup() {
-  [[ -n ${WINEPREFIX:-} ]] && wineserver -k >/dev/null 2>&1
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+work_folder
 
 # ---- A display, and a Windows of our own on it -----------------------------------------
 
 wine_prepare "$arch" "$prefix" || exit
 echo "== driving $exe ($arch) at $dpi dots per inch"
-
-echo "== starting Xvfb and wine"
-# Room for the window at 192 dots per inch, 788 x 1071 pixels with wine's frame.
-Xvfb -displayfd 3 -screen 0 1280x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-display_ready() { [[ -s $work/display ]]; }
-poll 30 display_ready || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-wineserver -p  # one server for every process of the run: each helper call starts fast
-export LC_ALL=C
-# Without a window manager wine places and decorates its windows itself. Garamond and
-# Verdana are not in wine: the program's own stand-ins take their place, as in the Qt build.
-# wine draws the frame's buttons with Marlett, which this prefix does not pick up by itself.
-marlett=/usr/share/wine/fonts/marlett.ttf
-[[ -e $marlett ]] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
-wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-while IFS=$'\t' read -r face stand_in; do
-  wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$stand_in" /f >/dev/null 2>&1
-done < <(wine_run "$reader_exe" stand-ins)
-# The screen's resolution, which each program reads as it starts. Every run sets its own,
-# so none inherits another's from the prefix they share.
-wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-# Likewise the colours: the accessibility check shows the window in high-contrast schemes.
-set_colour_scheme ordinary
+wine_desktop "$prefix" "$reader_exe" "$dpi" || { fail "Xvfb starts"; finish; }
 
 # ---- Driving the window ----------------------------------------------------------------
 
-reader() { wine_run "$reader_exe" "$@" 2>/dev/null; }
-text_of() { reader texts | awk -F'\t' -v name="$1" '$1 == name { print $3 }'; }
-has_text() { [[ "$(text_of "$1")" == "$2" ]]; }
-has_results() { has_text TxtGavrentoUomo "$1" && has_text TxtGavrentoDonna "$2"; }
-focus_is() { [[ "$(reader focus)" == "$1" ]]; }
 dialog_shows() { reader dialog "$1" | grep -qF -- "$2"; }
 no_dialog() { ! reader dialog "$1" >/dev/null; }
-app_running() { [[ ! -e $app_status ]]; }
-app_ended() { [[ -s $app_status ]]; }
-
-# A program left running by a failed test is closed first, so one window is ever found.
-stop_app() {
-  [[ -n $app_pid ]] || return 0
-  app_running && reader close && poll 30 app_ended
-  wait "$app_pid"
-  app_pid=
-}
-
-start_app() {
-  stop_app
-  rm -f "$app_status"
-  (
-    wine_run "$exe" >/dev/null 2>&1
-    echo $? >"$app_status"
-  ) &
-  app_pid=$!
-  poll 60 focus_is CmdUscita || return 1
-  # Keys go where the pointer is when nothing else took the focus: keep it over the window.
-  xdotool mousemove $(reader point Label1)
-}
-
-ended_with() { poll 30 app_ended && [[ $(cat "$app_status") == "$1" ]]; }
-
-click() {
-  local point
-  point=$(reader point "$1") || return 1
-  xdotool mousemove $point click 1
-}
-
-# Replaces the text box's whole text, as a person would: click, select, type.
-type_into() {
-  click "$1" && poll 10 focus_is "$1" || return 1
-  xdotool key Home shift+End && xdotool type --delay 20 "$2" && poll 10 has_text "$1" "$2"
-}
 
 tab_walk() {
   local control
@@ -201,20 +108,14 @@ drawn_at_size() {
   done
 }
 
-take_screenshot() {
-  local x y w h
-  read -r _ x y w h < <(reader geometry | grep '^window ')
-  import -window root "$work/root.png" && convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$1"
-}
-
 screen_dpi_is() { [[ $(reader dpi) == "$1" ]]; }
 
 echo "== the window at $dpi dots per inch, in English ($LC_ALL)"
 check "wine shows the screen at $dpi dots per inch" screen_dpi_is "$dpi"
-check "the window opens with the focus on Uscita" start_app
+check "the window opens with the focus on Uscita" start_app "$exe"
 if [[ $dpi == 96 ]]; then
-  check "every record becomes its control, with its caption" \
-    diff <(reader texts) "$here/expected-controls.txt"
+  check "every record becomes its control, of its kind, with its caption" \
+    diff <(reader texts) <(reader records)
 fi
 read -r client_width client_height <<<"${kClientSize[$dpi]}"
 check "the client area is $client_width x $client_height pixels" \
@@ -231,20 +132,16 @@ check "a height is typed into TxtAltezza" type_into TxtAltezza 180
 check "Calcola gives 74.992125984252 and 70.492125984252 for 180" \
   calcola_gives 74.992125984252 70.492125984252
 if [[ -n $screenshot ]]; then
-  check "a screenshot of the window is taken" take_screenshot "$screenshot"
+  check "a screenshot of the window is taken" shoot window "$screenshot"
 fi
 
-summary() {
-  echo "$(basename "$exe") for $arch at $dpi dots per inch under wine: $passed passed, $failed failed"
-  [[ $failed -eq 0 ]]
-}
+readonly kSummary="$(basename "$exe") for $arch at $dpi dots per inch under wine"
 
 # The rest does not depend on the scale: it runs at 96 dots per inch only.
 if [[ $dpi != 96 ]]; then
   close_ends_now() { reader close && ended_with 0; }
   check "closing the window ends the program with exit status 0" close_ends_now
-  summary
-  exit
+  finish "$kSummary"
 fi
 
 cancella_clears() {
@@ -291,10 +188,10 @@ if [[ -n $dpi_change_exe ]]; then
     moved_to_144dpi
 fi
 
-space_at_start_ends() { start_app && xdotool key space && ended_with 0; }
+space_at_start_ends() { start_app "$exe" && xdotool key space && ended_with 0; }
 check "Space at start clicks Uscita, which has the focus: exit status 0" space_at_start_ends
 
-close_ends() { start_app && reader close && ended_with 0; }
+close_ends() { start_app "$exe" && reader close && ended_with 0; }
 check "closing the window ends the program with exit status 0" close_ends
 
 # wine takes the user's regional settings from the locale of each process; the helpers
@@ -303,7 +200,7 @@ echo "== the window, in Italian"
 if locale -a | grep -qix 'it_IT.utf8'; then
   export LC_ALL=it_IT.UTF-8
   italian_results() {
-    start_app && type_into TxtAltezza 180 && calcola_gives 74,992125984252 70,492125984252 &&
+    start_app "$exe" && type_into TxtAltezza 180 && calcola_gives 74,992125984252 70,492125984252 &&
       reader close && ended_with 0
   }
   check "Calcola gives 74,992125984252 and 70,492125984252 for 180 in Italian" italian_results
@@ -311,4 +208,4 @@ else
   fail "the it_IT.UTF-8 locale is not generated"
 fi
 
-summary
+finish "$kSummary"
