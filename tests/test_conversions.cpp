@@ -11,10 +11,12 @@
 #include "calc/peso_ideale.h"
 #include "runtime/conversions.h"
 #include "runtime/run_time_error.h"
+#include "test_table.h"
 
 using gavrento::NumberFromText;
 using gavrento::Variant;
 using gavrento::VariantToText;
+using gavrento::test::Columns;
 
 Q_DECLARE_METATYPE(gavrento::Variant)
 
@@ -23,8 +25,7 @@ class TestConversions : public QObject {
 
  private slots:
   void reads_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("value");
+    Columns<QByteArray, double>("text", "value");
     const auto row = [](const char* name, const QByteArray& text, double value) {
       QTest::newRow(name) << text << value;
     };
@@ -120,9 +121,7 @@ class TestConversions : public QObject {
   }
 
   void doubles_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("period");
-    QTest::addColumn<QString>("comma");
+    Columns<double, QString, QString>("value", "period", "comma");
     const auto row = [](const char* name, double value, const char* period) {
       QTest::newRow(name) << value << QString(period) << QString(period).replace('.', ',');
     };
@@ -156,9 +155,7 @@ class TestConversions : public QObject {
   }
 
   void workedResults_data() {
-    QTest::addColumn<double>("altezza");
-    QTest::addColumn<QString>("uomo");
-    QTest::addColumn<QString>("donna");
+    Columns<double, QString, QString>("altezza", "uomo", "donna");
     QTest::newRow("0") << 0.0 << "-88"
                        << "-92.5";
     QTest::newRow("110") << 110.0 << "11.6062992125984"
@@ -187,8 +184,7 @@ class TestConversions : public QObject {
   }
 
   void otherKinds_data() {
-    QTest::addColumn<Variant>("value");
-    QTest::addColumn<QString>("text");
+    Columns<Variant, QString>("value", "text");
     QTest::newRow("empty") << Variant{} << QString();
     QTest::newRow("text") << Variant{std::string("1.5 kg")} << QString("1.5 kg");
     QTest::newRow("omitted") << Variant{gavrento::Omitted{}} << QString();

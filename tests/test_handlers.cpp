@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "runtime/run_time_error.h"
+#include "test_table.h"
 #include "window/supeficie.h"
 
 using gavrento::ErrorCode;
 using gavrento::RunTimeError;
 using gavrento::Supeficie;
 using gavrento::Variant;
+using gavrento::test::Columns;
 
 namespace {
 
@@ -61,8 +63,7 @@ class TestHandlers : public QObject {
 
  private slots:
   void calcolaStepsInOrder_data() {
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<bool>("warned");
+    Columns<QString, bool>("height", "warned");
     QTest::newRow("adult") << "180" << false;
     QTest::newRow("child") << "110" << true;
   }
@@ -108,11 +109,8 @@ class TestHandlers : public QObject {
 
   // A failed step ends the handler there: earlier writes stay, later steps do not run.
   void failureStopsTheHandlerWhereItHappens_data() {
-    QTest::addColumn<QString>("failing");
-    QTest::addColumn<double>("altezza");
-    QTest::addColumn<bool>("uomoStored");
-    QTest::addColumn<QString>("uomoBox");
-    QTest::addColumn<QString>("donnaBox");
+    Columns<QString, double, bool, QString, QString>("failing", "altezza", "uomoStored", "uomoBox",
+                                                     "donnaBox");
     QTest::newRow("reading the height") << "Text TxtAltezza" << 7.0 << false << "old"
                                         << "old";
     QTest::newRow("writing the man's box") << "SetText TxtGavrentoUomo" << 180.0 << true << "old"
@@ -167,8 +165,7 @@ class TestHandlers : public QObject {
   }
 
   void bindings_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("bound");
+    Columns<QString, bool>("control", "bound");
     QTest::newRow("Calcola") << "CmdCalcola" << true;
     QTest::newRow("Cancella") << "CmdCancella" << true;
     QTest::newRow("Uscita") << "CmdUscita" << true;

@@ -4,8 +4,10 @@
 #include <QClipboard>
 #include <QtTest>
 
+#include "test_table.h"
 #include "window_fixture.h"
 
+using gavrento::test::Columns;
 using gavrento::test::MessageBoxAnswerer;
 using gavrento::test::UserDecimalSeparator;
 using gavrento::test::WindowFixture;
@@ -71,8 +73,7 @@ class TestHostileInput : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QString>("inBox");  // what the box holds once Qt has taken the text
-    QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<QString>("uomo");
+    Columns<Outcome, QString>("outcome", "uomo");
 
     const QString nines(kMegabyte, '9');
     const QString zeros(kMegabyte, '0');

@@ -11,7 +11,9 @@
 #include <QtTest>
 
 #include "../packaging/test_support/packaging_paths.h"
+#include "test_table.h"
 
+using gavrento::test::Columns;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -111,8 +113,7 @@ void PackagingFilesTest::initTestCase() {
 }
 
 void PackagingFilesTest::desktopEntryKeys_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("expected");
+  Columns<QString, QString>("key", "expected");
   QTest::newRow("Type") << "Type"
                         << "Application";
   QTest::newRow("Name") << "Name"
@@ -141,8 +142,7 @@ void PackagingFilesTest::desktopEntryHasTranslatedComment() {
 }
 
 void PackagingFilesTest::metainfoFacts_data() {
-  QTest::addColumn<QString>("fact");
-  QTest::addColumn<QString>("expected");
+  Columns<QString, QString>("fact", "expected");
   QTest::newRow("type") << "component@type"
                         << "desktop-application";
   QTest::newRow("metadata licence") << "component/metadata_license"

@@ -6,9 +6,11 @@
 
 #include "calc/peso_ideale.h"
 #include "runtime/run_time_error.h"
+#include "test_table.h"
 
 using gavrento::AltezzaBambino;
 using gavrento::CalcolaRisultato;
+using gavrento::test::Columns;
 
 namespace {
 
@@ -24,9 +26,7 @@ class TestPesoIdeale : public QObject {
 
  private slots:
   void workedValues_data() {
-    QTest::addColumn<double>("altezza");
-    QTest::addColumn<double>("uomo");
-    QTest::addColumn<double>("donna");
+    Columns<double, double, double>("altezza", "uomo", "donna");
     QTest::newRow("0") << 0.0 << -88.0 << -92.5;
     QTest::newRow("152.4") << 152.4 << 50.0 << 45.5;
   }
@@ -48,8 +48,7 @@ class TestPesoIdeale : public QObject {
   }
 
   void childHeight_data() {
-    QTest::addColumn<double>("altezza");
-    QTest::addColumn<bool>("bambino");
+    Columns<double, bool>("altezza", "bambino");
     QTest::newRow("110") << 110.0 << true;
     QTest::newRow("just above") << std::nextafter(110.0, 200.0) << false;
     QTest::newRow("110.01") << 110.01 << false;

@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <optional>
 
+#include "test_table.h"
+
+using gavrento::test::Columns;
 namespace {
 
 constexpr int kPatienceMs = 20000;  // an upper bound for polling, never a fixed wait
@@ -199,8 +202,7 @@ class TestProgramProcess : public QObject {
   // A whole session writes nothing: no settings, no cache, no state, no runtime folder, and
   // it says nothing about the runtime folder missing.
   void aSessionLeavesNoFiles_data() {
-    QTest::addColumn<bool>("close");
-    QTest::addColumn<bool>("runtime_dir_set");
+    Columns<bool, bool>("close", "runtime_dir_set");
     QTest::newRow("ended with Uscita") << false << true;
     QTest::newRow("ended by closing") << true << true;
     QTest::newRow("without XDG_RUNTIME_DIR") << false << false;

@@ -7,8 +7,10 @@
 #include <QtTest>
 #include <cmath>
 
+#include "test_table.h"
 #include "window_fixture.h"
 
+using gavrento::test::Columns;
 using gavrento::test::WindowFixture;
 
 namespace {
@@ -86,8 +88,7 @@ class TestWindowColours : public QObject {
   // every line standing out from the window's face. WCAG asks 4.5:1 for text and 3:1 for
   // lines; the light scheme's palest caption is its highlight, at 3.2:1, kept as designed.
   void captionsAndLinesAreLegible_data() {
-    QTest::addColumn<QPalette>("palette");
-    QTest::addColumn<double>("minimum");
+    Columns<QPalette, double>("palette", "minimum");
     QTest::newRow("light") << QPalette() << 3.0;
     QTest::newRow("dark") << DarkPalette() << 3.0;
     QTest::newRow("high contrast black") << HighContrastBlack() << 4.5;
@@ -114,8 +115,7 @@ class TestWindowColours : public QObject {
   // in its own role. The lines are in the desktop colour, which Qt has none of: its stand-in
   // is black.
   void coloursAreReferences_data() {
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QColor>("colour");
+    Columns<QPoint, QColor>("point", "colour");
     QTest::newRow("a line, the desktop colour") << kOnALine << QColor(Qt::black);
     QTest::newRow("the window, button face") << QPoint(4, 4) << QColor(Qt::yellow);
     // Inside the heading's label, left of its centred caption.

@@ -2,8 +2,10 @@
 #include <QtTest>
 
 #include "runtime/run_time_error.h"
+#include "test_table.h"
 #include "window_fixture.h"
 
+using gavrento::test::Columns;
 using gavrento::test::MessageBoxAnswerer;
 using gavrento::test::UserDecimalSeparator;
 using gavrento::test::WindowFixture;
@@ -36,9 +38,7 @@ class TestWindowCommands : public QObject {
   }
 
   void workedValues_data() {
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QString>("uomo");
-    QTest::addColumn<QString>("donna");
+    Columns<QString, QString, QString>("height", "uomo", "donna");
     QTest::newRow("0") << "0"
                        << "-88"
                        << "-92.5";
@@ -90,9 +90,7 @@ class TestWindowCommands : public QObject {
   }
 
   void warning_data() {
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<bool>("warned");
-    QTest::addColumn<QString>("uomo");
+    Columns<QString, bool, QString>("height", "warned", "uomo");
     QTest::newRow("empty box") << "" << true << "-88";
     QTest::newRow("0") << "0" << true << "-88";
     QTest::newRow("letters only") << "abc" << true << "-88";
@@ -171,8 +169,7 @@ class TestWindowCommands : public QObject {
 
   // The errors that typing into the window cannot bring about, reported as any other.
   void otherErrorsAreReported_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
+    Columns<int, QString>("code", "text");
     QTest::newRow("invalid call")
         << int(gavrento::ErrorCode::kInvalidCall)
         << "Errore di run-time '5':\nChiamata di routine o argomento non valido";

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "test_table.h"
 #include "window_fixture.h"
 
+using gavrento::test::Columns;
 using gavrento::test::MessageBoxAnswerer;
 using gavrento::test::WindowFixture;
 
@@ -67,10 +69,7 @@ class TestWindowKeyboard : public QObject {
   }
 
   void keysClickTheFocusedButton_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<int>("ends");
+    Columns<QString, int, QStringList, int>("button", "key", "texts", "ends");
     const QStringList cleared{" ", " ", " "};
     const QString man = QString("74.992125984252").replace('.', QLocale::system().decimalPoint());
     const QString woman = QString("70.492125984252").replace('.', QLocale::system().decimalPoint());
@@ -120,8 +119,7 @@ class TestWindowKeyboard : public QObject {
   }
 
   void enterAndEscapeInTextBoxesDoNothing_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("key");
+    Columns<QString, int>("box", "key");
     for (const char* box : {"TxtAltezza", "TxtGavrentoUomo", "TxtGavrentoDonna"}) {
       QTest::addRow("%s, Return", box) << box << int(Qt::Key_Return);
       QTest::addRow("%s, keypad Enter", box) << box << int(Qt::Key_Enter);

@@ -11,9 +11,11 @@
 
 #include "record_pixels.h"
 #include "runtime/window_rules.h"
+#include "test_table.h"
 #include "window/supeficie_record.h"
 #include "window_fixture.h"
 
+using gavrento::test::Columns;
 using gavrento::test::Pixels;
 using gavrento::test::Text;
 using gavrento::test::WindowFixture;
@@ -148,8 +150,7 @@ class TestWindowLayout : public QObject {
   // Each line shows its colour at both ends and in the middle wherever no control covers
   // it; the background shows just beyond each end and on both sides of the middle.
   void lines_data() {
-    QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");
+    Columns<QPoint, QPoint>("from", "to");
     for (const gavrento::LineRecord& line : kSupeficie.lines) {
       QTest::newRow(Text(line.name).toUtf8())
           << Pixels(line.x1, line.y1) << Pixels(line.x2, line.y2);

@@ -8,8 +8,10 @@
 #include "runtime/form.h"
 #include "runtime/run_time_error.h"
 #include "runtime/window_rules.h"
+#include "test_table.h"
 #include "window/supeficie_record.h"
 
+using gavrento::test::Columns;
 using namespace gavrento;  // NOLINT(google-build-using-namespace): a test of the namespace
 
 namespace {
@@ -72,8 +74,7 @@ class TestWindowRules : public QObject {
   }
 
   void textBoxes_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("error");
+    Columns<QString, int>("name", "error");
     QTest::newRow("a text box") << "TxtGavrentoUomo" << 0;
     QTest::newRow("a button") << "CmdCalcola" << 440;
     QTest::newRow("a label") << "Label1" << 440;
@@ -88,8 +89,7 @@ class TestWindowRules : public QObject {
 
   // What a screen reader says on either system: the boxes by the captions over them.
   void accessibleNames_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
+    Columns<QString, QString>("control", "name");
     QTest::newRow("the height box") << "TxtAltezza"
                                     << "ALTEZZA in cm";
     QTest::newRow("the man's box") << "TxtGavrentoUomo"
@@ -111,8 +111,7 @@ class TestWindowRules : public QObject {
   }
 
   void alignment_data() {
-    QTest::addColumn<Alignment>("align");
-    QTest::addColumn<HorizontalAlign>("shown");
+    Columns<Alignment, HorizontalAlign>("align", "shown");
     QTest::newRow("default") << Alignment::kDefault << HorizontalAlign::kLeft;
     QTest::newRow("right") << Alignment::kRight << HorizontalAlign::kRight;
     QTest::newRow("centre") << Alignment::kCentre << HorizontalAlign::kCentre;
@@ -124,9 +123,7 @@ class TestWindowRules : public QObject {
   }
 
   void messageBoxStyles_data() {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<MessageIcon>("icon");
-    QTest::addColumn<int>("error");
+    Columns<int, MessageIcon, int>("style", "icon", "error");
     QTest::newRow("OK alone") << 0 << MessageIcon::kNone << 0;
     QTest::newRow("critical") << 16 << MessageIcon::kCritical << 0;
     QTest::newRow("question") << 32 << MessageIcon::kQuestion << 0;

@@ -16,8 +16,6 @@
 # that runs them, and is left out, saying so, elsewhere.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../checks.sh"
-source "$here/wine-env.sh"
 source "$here/wine-window.sh"
 arch=$1 package=$(realpath "$2") exe=$(realpath "$3") reader_exe=$(realpath "$4")
 prefix=$(realpath -m "$5") version=$6

@@ -4,11 +4,7 @@
 # Usage: tests/windows/check-start-failure.sh ARCH START_FAILURE.exe READ_CONTROLS.exe PREFIX
 # Exits 77 when the machine cannot run 32-bit programs.
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../checks.sh"
-source "$here/wine-env.sh"
-source "$here/colour-schemes.sh"
-source "$here/wine-window.sh"
+source "$(dirname "$0")/wine-window.sh"
 arch=$1
 program=$(realpath "$2")
 prefix=$4

@@ -15,11 +15,7 @@
 # Exits 77 when the machine cannot run 32-bit programs.
 set -uo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../checks.sh"
-source "$here/wine-env.sh"
-source "$here/colour-schemes.sh"
-source "$here/wine-window.sh"
+source "$(dirname "$0")/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")

@@ -1,6 +1,7 @@
-# Sourced, after tests/checks.sh and wine-env.sh, by the checks that drive Gavrento's
-# window under wine as a person would: keys and clicks through the X server, the window read
-# back by read_controls.exe through Windows' own window messages.
+# Sourced by the checks that drive Gavrento's window under wine as a person would: keys and
+# clicks through the X server, the window read back by read_controls.exe through Windows' own
+# window messages. Brings the shell library (tests/checks.sh), wine's harness (wine-env.sh)
+# and the colour schemes (colour-schemes.sh) with it.
 #
 #   wine_desktop PREFIX READER.exe [DPI]
 #                       after wine_prepare: a virtual display and one wine server for the
@@ -14,6 +15,11 @@
 #   stop_app            closes the program started, if it still runs, and waits for its end
 #   app_running, app_ended, ended_with STATUS
 #   shoot client|window FILE   a picture of the window's client area, or of all of it
+
+windows_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$windows_tests/../checks.sh"
+source "$windows_tests/wine-env.sh"
+source "$windows_tests/colour-schemes.sh"
 
 wine_desktop() {
   local prefix=$1 dpi=${3:-96} face stand_in
