@@ -22,8 +22,9 @@ std::string_view KindName(gavrento::ControlKind kind) {
   return "label";
 }
 
+// An empty field may have no characters at all behind it: nothing is written for it.
 void Print(std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 }  // namespace
