@@ -15,6 +15,7 @@
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/form_window.h"
 #include "runtime/win32/wide_text.h"
+#include "tests/windows/print_line.h"
 #include "window/supeficie_record.h"
 
 namespace {
@@ -39,10 +40,7 @@ constexpr Expected kExpected[] = {
 int failures = 0;
 
 void Report(bool passed, const std::string& what) {
-  const std::string line = (passed ? "PASS " : "FAIL ") + what + "\n";
-  DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written,
-            nullptr);
+  gavrento::test::Print((passed ? "PASS " : "FAIL ") + what);
   if (!passed) ++failures;
 }
 

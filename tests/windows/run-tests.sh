@@ -36,7 +36,6 @@ if [[ -n ${GAVRENTO_WINDOWS_SCREENSHOT:-} ]]; then
   esac
 fi
 
-readonly kWindowTitle="Calcolo del Gavrento dell'Uomo e della Donna"
 readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
 readonly kChildText="Il valore dell'altezza deve essere maggiore di 110 cm"
 
