@@ -1,10 +1,13 @@
-// Which colour a caption or a line is drawn in when its record names one of the user's
-// system colours. Those colours were chosen for a scheme where they stand out from the
+// Which colour every caption, line and background of a window is drawn in. The records name
+// the user's system colours, which were chosen for a scheme where they stand out from the
 // button face; a high-contrast scheme may make the desktop colour or the highlight the very
-// colour of the face, and the ink would vanish. Both runtimes draw what this decides.
+// colour of the face, and the ink would vanish. Every runtime reads the user's scheme into a
+// Scheme, asks here, and draws what it is told.
 #pragma once
 
 #include <cstdint>
+
+#include "runtime/control_record.h"
 
 namespace gavrento {
 
@@ -18,12 +21,49 @@ struct Rgb {
 // What is drawn: text, or a line of a diagram.
 enum class Ink { kText, kLine };
 
+// How far ink must stand out from what it is drawn on, as contrast ratios.
+struct ContrastFloor {
+  double text = 0;
+  double line = 0;
+  constexpr double For(Ink ink) const { return ink == Ink::kText ? text : line; }
+};
+
+// Where a record's colour is kept. Lines: WCAG's own 3:1 for graphics. Text: 2:1, because
+// the captions drawn in the highlight are the window's design and no stock scheme gives its
+// highlight WCAG's 4.5:1 on its face, while a scheme that makes the ink vanish puts it at
+// 1:1 (legible_colour.cpp gives the figures).
+inline constexpr ContrastFloor kKeepRecordColour{.text = 2.0, .line = 3.0};
+
+// WCAG 2 level AA: what every caption and line must reach under a high-contrast scheme, and
+// what colours a runtime picks itself, where a platform gives none, must reach.
+inline constexpr ContrastFloor kWcagAA{.text = 4.5, .line = 3.0};
+
 // The contrast ratio of WCAG 2, from 1 (the same luminance) to 21 (black and white).
 double ContrastRatio(Rgb first, Rgb second);
 
-// The colour to draw wanted in on background: wanted itself where it stands out enough from
-// the background, else the scheme's own colour for text on that background (on the button
-// face, the button text colour), which every scheme makes legible there.
-Rgb LegibleColour(Rgb wanted, Rgb background, Rgb scheme_text, Ink ink);
+// The user's colours, as a runtime reads them from its platform.
+struct Scheme {
+  Rgb desktop;      // system colour 1
+  Rgb highlight;    // system colour 13, the selection highlight
+  Rgb button_face;  // system colour 15: the window's and the labels' background
+  Rgb button_text;  // what every scheme makes legible on the button face
+};
+
+// The colour of a system colour index in the scheme; the button text for any other index,
+// the default one included.
+Rgb SchemeColour(const Scheme& scheme, int index);
+
+// The window's background, which every label and line stands on: its record's colour.
+Rgb FaceColour(const WindowRecord& window, const Scheme& scheme);
+
+// A label's caption (or any control's whose record gives a colour) and a diagram's line: the
+// record's colour where it stands out from the face by kKeepRecordColour, else the scheme's
+// button text, which every scheme makes legible there.
+Rgb CaptionColour(const WindowRecord& window, const ControlRecord& control, const Scheme& scheme);
+Rgb LineColour(const WindowRecord& window, const LineRecord& line, const Scheme& scheme);
+
+// The lower-level rule both use: wanted itself where it stands out enough from background,
+// else fallback.
+Rgb LegibleColour(Rgb wanted, Rgb background, Rgb fallback, Ink ink);
 
 }  // namespace gavrento
