@@ -110,6 +110,13 @@ class TestLegibleColour : public QObject {
     QVERIFY(gavrento::CaptionColour(window, kHeading, kWine) == Hex(0x000000));
   }
 
+  // The figures WCAG 2 publishes for level AA: 4.5:1 for text (1.4.3), 3:1 for graphics
+  // (1.4.11). High-contrast checks and the colours a runtime picks itself are held to them.
+  void wcagLevelAA() {
+    QCOMPARE(gavrento::kWcagAA.For(Ink::kText), 4.5);
+    QCOMPARE(gavrento::kWcagAA.For(Ink::kLine), 3.0);
+  }
+
   void contrastSpansOneToTwentyOne() {
     QCOMPARE(ContrastRatio(Hex(0x000000), Hex(0xFFFFFF)), 21.0);
     QCOMPARE(ContrastRatio(Hex(0x777777), Hex(0x777777)), 1.0);
