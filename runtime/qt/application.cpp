@@ -54,7 +54,7 @@ LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
 
 int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   SettleRuntimeDirectory();
-  DisplayConnection connection(project.name, &RemoveRuntimeStandIn);
+  DisplayConnection connection(project.name, &RemovePrivateRuntimeFolder);
   QApplication application(argc, argv);
   connection.Established();
   QApplication::setApplicationName(Utf8(project.name));
@@ -63,12 +63,12 @@ int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
   const LoadedWindow loaded = LoadStartupWindow(project, [] {
-    RemoveRuntimeStandIn();
+    RemovePrivateRuntimeFolder();
     EndProcessAtOnce();
   });
   loaded.window->show();
   const int status = QApplication::exec();
-  RemoveRuntimeStandIn();
+  RemovePrivateRuntimeFolder();
   return status;
 }
 
