@@ -26,8 +26,7 @@ wine_desktop() {
   wine_reader=$2
   # Room for the window at 192 dots per inch, 788 x 1071 pixels with wine's frame.
   start_xvfb 1280x1200x24 || return 1
-  wineserver -p # one server for every process of the run: each helper call starts fast
-  on_exit "wineserver -k >/dev/null 2>&1"
+  wineserver -p # one server for every process of the run (stopped by wine_prepare's cleanup)
   export LC_ALL=C
   # Without a window manager wine places and decorates its windows itself, and draws the
   # frame's buttons with Marlett, which a prefix does not pick up by itself. Garamond and
