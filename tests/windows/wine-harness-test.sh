@@ -77,9 +77,9 @@ run_each_check() { # run_each_check NAME STATUS TEXT ARCH PREFIX
   local name=$1 status=$2 text=$3 arch=$4 prefix=$5
   refused_check "wine.sh, $name" "$status" "$text" wine.sh "$arch" "$prefix" "$program"
   refused_check "run-tests.sh, $name" "$status" "$text" run-tests.sh "$arch" "$program" \
-    "$program" "$prefix" 96 "$program"
+    "$program" "$program" "$prefix" 96
   refused_check "check-accessibility.sh, $name" "$status" "$text" check-accessibility.sh \
-    "$arch" "$program" "$program" "$program" "$prefix"
+    "$arch" "$program" "$program" "$prefix"
   refused_check "check-start-failure.sh, $name" "$status" "$text" check-start-failure.sh \
     "$arch" "$program" "$program" "$prefix"
 }
