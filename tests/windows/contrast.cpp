@@ -153,9 +153,8 @@ double JudgeLines(const Picture& picture) {
       const double contrast = picture.Holds(px, py) ? ContrastRatio(picture.At(px, py), face) : 1;
       faintest = std::min(faintest, contrast);
       Check(contrast >= kWcagAA.For(Ink::kLine), std::string(line.name) + "'s end at " +
-                                                     std::to_string(px) + "," +
-                                                     std::to_string(py) + " stands out " +
-                                                     Ratio(contrast));
+                                                     std::to_string(px) + "," + std::to_string(py) +
+                                                     " stands out " + Ratio(contrast));
     }
   }
   return faintest;

@@ -43,20 +43,19 @@ std::string Text(const RECT& rect) {
 }
 
 void CheckControl(HWND window, const Expected& expected) {
-  HWND control =
-      GetDlgItem(window, win32::IdForName(kSupeficie, expected.control));
+  HWND control = GetDlgItem(window, win32::IdForName(kSupeficie, expected.control));
   RECT rect{};
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
   const RECT wanted{expected.box.left, expected.box.top, expected.box.left + expected.box.width,
                     expected.box.top + expected.box.height};
   Check(EqualRect(&rect, &wanted) != FALSE,
-         std::string(expected.control) + " at " + Text(rect) + ", wanted " + Text(wanted));
+        std::string(expected.control) + " at " + Text(rect) + ", wanted " + Text(wanted));
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
   Check(font.lfHeight == expected.font_height,
-         std::string(expected.control) + "'s font " + std::to_string(font.lfHeight) +
-             " pixels high, wanted " + std::to_string(expected.font_height));
+        std::string(expected.control) + "'s font " + std::to_string(font.lfHeight) +
+            " pixels high, wanted " + std::to_string(expected.font_height));
 }
 
 }  // namespace
@@ -70,14 +69,14 @@ Status ChangeDpi() {
   HWND window = form.Handle();
   SIZE size{};
   Check(SendMessageW(window, WM_GETDPISCALEDSIZE, kNewDpi, reinterpret_cast<LPARAM>(&size)) != 0,
-         "the window gives its own size at " + std::to_string(kNewDpi) + " dots per inch");
+        "the window gives its own size at " + std::to_string(kNewDpi) + " dots per inch");
   RECT suggested{40, 30, 40 + size.cx, 30 + size.cy};
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi),
                reinterpret_cast<LPARAM>(&suggested));
   RECT taken{};
   GetWindowRect(window, &taken);
   Check(EqualRect(&taken, &suggested) != FALSE,
-         "the window takes the suggested " + Text(suggested) + ": " + Text(taken));
+        "the window takes the suggested " + Text(suggested) + ": " + Text(taken));
   for (const Expected& expected : kExpected) CheckControl(window, expected);
   return Verdict();
 }
