@@ -62,9 +62,9 @@ highlight_short() {
 # (the buttons and boxes are drawn by Windows' controls in its own colours). A picture of the
 # client area, white there and black elsewhere.
 drawn_by_the_window() {
-  local client_x client_y width height shapes=() name x y w h x2 y2
+  local client_x client_y width height shapes=() x y w h x2 y2
   read -r _ client_x client_y width height < <(reader geometry | grep '^client ') || return 1
-  while IFS=$'\t' read -r name box _; do
+  while IFS=$'\t' read -r _ box _; do
     read -r x y w h <<<"$box"
     x=$((x - client_x)) y=$((y - client_y))
     shapes+=(-draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))")

@@ -21,6 +21,7 @@ work_folder
 cp /bin/true "$work/loader32"
 printf '\0\0' | dd of="$work/loader32" bs=1 seek=18 conv=notrunc status=none
 # A loader that answers as the kernel does when it refuses to start it.
+# shellcheck disable=SC2016  # $0 is the stand-in's own, expanded when it runs
 printf '#!/bin/sh\necho "$0: cannot execute binary file: Exec format error" >&2\nexit 126\n' \
   >"$work/refused"
 chmod +x "$work/refused"
@@ -52,6 +53,7 @@ check "no prefix is made when nothing can run" test ! -e "$work/prefix"
 # Every wait of the checks (poll, and Xvfb's start) sleeps: a sleep here ends the check at
 # once and leaves a mark, so a check that would wait fails here instead of taking minutes.
 mkdir "$work/bin"
+# shellcheck disable=SC2016  # $* and $PPID are the stand-in's own
 printf '#!/bin/sh\necho "$*" >>"%s/waited"\nkill -TERM $PPID\n' "$work" >"$work/bin/sleep"
 chmod +x "$work/bin/sleep"
 
