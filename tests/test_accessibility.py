@@ -42,6 +42,7 @@ class Records:
             fields = line.split("\t")
             if fields[0] == "window":
                 self.title = fields[2]
+            if fields[0] != "control":
                 continue
             _, record, kind, caption, accessible_name, tab_index = fields
             name = accessible_name if kind == "text box" else caption

@@ -6,6 +6,12 @@
 
 #include <windows.h>
 
+// Sent by Windows 10 (1703) and later to ask a window its size at another resolution; the
+// headers give it only to programs for those versions, and this one starts on Windows 7.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace gavrento::win32 {
 
 // The window's dots per inch: its monitor's where Windows knows that, else the screen's.

@@ -1,16 +1,11 @@
-// Reads Gavrento's window from another process through Active Accessibility (oleacc), as a
-// Windows screen reader does, prints the tree it finds and checks it against the records:
-// the window named by its title, each button by its caption, each label by its caption,
-// each text box by the caption that labels it, with its text as its value.
-//
-//   read_accessibility HEIGHT MAN WOMAN   the texts the three boxes must hold, in the order
-//                                         TxtAltezza, TxtGavrentoUomo, TxtGavrentoDonna
+// The reader's accessibility command (reader.cpp): Gavrento's window read from another
+// process through Active Accessibility (oleacc), as a Windows screen reader does, printed and
+// held to the records: the window named by its title, each button by its caption, each label
+// by its caption, each text box by the caption that labels it, with its text as its value.
 //
 // The tree is printed one object a line, indented under its parent: ROLE "NAME", then
 // value "VALUE" where the object has one, and "(invisible)" for an object not shown.
 // Then a PASS or FAIL line for each check, and a NOTE for what this oleacc cannot tell.
-// Exit status: 0 every check held, 1 one failed, 2 a wrong command line, 3 the window is
-// not there.
 
 #include <oleacc.h>
 #include <windows.h>
@@ -22,29 +17,18 @@
 
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/wide_text.h"
-#include "tests/windows/print_line.h"
+#include "tests/windows/reader.h"
 #include "window/supeficie_record.h"
+
+namespace gavrento::test {
 
 namespace {
 
 using gavrento::ControlKind;
 using gavrento::ControlRecord;
 using gavrento::kSupeficie;
-using gavrento::test::Print;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
-
-constexpr int kAllHeld = 0;
-constexpr int kCheckFailed = 1;
-constexpr int kUsage = 2;
-constexpr int kNotThere = 3;
-
-int failures = 0;
-
-void Check(bool held, const std::string& what) {
-  Print((held ? "PASS " : "FAIL ") + what);
-  if (!held) ++failures;
-}
 
 // An object of the tree, read once: what a screen reader would say of it.
 struct Element {
@@ -223,7 +207,7 @@ void CheckControls(HWND window, const std::vector<HWND>& children,
                                                  " controls shown, found " + std::to_string(shown));
 }
 
-int ReadWindow(HWND window, const std::array<std::string, 3>& box_texts) {
+Status ReadWindow(HWND window, const std::array<std::string, 3>& box_texts) {
   IAccessible* frame = ObjectOf(window, OBJID_WINDOW);
   IAccessible* client = ObjectOf(window, OBJID_CLIENT);
   if (frame == nullptr || client == nullptr) return kNotThere;
@@ -251,17 +235,19 @@ int ReadWindow(HWND window, const std::array<std::string, 3>& box_texts) {
   CheckElement("its client area", client_element,
                {ROLE_SYSTEM_CLIENT, kSupeficie.caption, ROLE_SYSTEM_CLIENT});
   CheckControls(window, children, elements, box_texts);
-  return failures == 0 ? kAllHeld : kCheckFailed;
+  return Verdict();
 }
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-  if (argc != 4) return kUsage;
-  HWND window = FindWindowW(nullptr, Wide(kSupeficie.caption).c_str());
+Status ReadAccessibility(const std::string& height, const std::string& man,
+                         const std::string& woman) {
+  HWND window = MainWindow();
   if (window == nullptr) return kNotThere;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  const int status = ReadWindow(window, {Utf8(argv[1]), Utf8(argv[2]), Utf8(argv[3])});
+  const Status status = ReadWindow(window, {height, man, woman});
   CoUninitialize();
   return status;
 }
+
+}  // namespace gavrento::test

@@ -1,26 +1,6 @@
-// Reads Gavrento's window from another process, through the same window messages any
-// Windows program (a screen reader, an automation tool) would use, so the tests see what
-// the user sees rather than what the program thinks it shows.
-//
-//   read_controls texts          each control: NAME <tab> CLASS <tab> TEXT
-//   read_controls records        the same as the records say it must be at the start: the
-//                                Windows class of each record's kind, its caption
-//   read_controls focus          the name of the control with the keyboard focus
-//   read_controls point NAME     the screen point at the centre of the control's record
-//   read_controls dialog TITLE   each child of the top-level window TITLE: CLASS <tab> TEXT
-//   read_controls close          asks the window to close, as its title bar's close does
-//   read_controls geometry       "window X Y W H" and "client X Y W H", on the screen
-//   read_controls lines          both end points of each line record: X Y #RRGGBB
-//   read_controls stand-ins      each face a platform may lack: FACE <tab> STAND-IN
-//   read_controls captions       each label and button: NAME <tab> X Y W H <tab> TW TH LH:
-//                                the room its caption has on the screen; the width and
-//                                height the caption takes in its font, wrapped at blanks as
-//                                labels wrap; the height of one line of that font
-//   read_controls dpi            the screen's dots per inch
-//
-// Positions are the records' at the screen's resolution, which is the one the window should
-// have laid itself out at; this helper itself sees the screen unscaled, in its pixels.
-// Exit status: 0 done, 1 the window (or control) is not there, 2 a wrong command line.
+// The reader's commands that read Gavrento's window with the ordinary window messages
+// (reader.cpp lists them). Positions are the records' at the screen's resolution, which is
+// the one the window should have laid itself out at.
 
 #include <windows.h>
 
@@ -29,10 +9,13 @@
 
 #include "runtime/units.h"
 #include "runtime/win32/control_ids.h"
+#include "runtime/win32/fonts.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/window_rules.h"
-#include "tests/windows/print_line.h"
+#include "tests/windows/reader.h"
 #include "window/supeficie_record.h"
+
+namespace gavrento::test {
 
 namespace {
 
@@ -41,45 +24,11 @@ using gavrento::ControlKind;
 using gavrento::kSupeficie;
 using gavrento::PixelBox;
 using gavrento::TwipsToPixels;
-using gavrento::test::Print;
 using gavrento::win32::Utf8;
 using gavrento::win32::Wide;
 
-constexpr int kDone = 0;
-constexpr int kNotThere = 1;
-constexpr int kUsage = 2;
-
-// WM_GETTEXT rather than GetWindowText, which does not ask another process's controls.
-std::string TextOf(HWND window) {
-  const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied =
-      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(copied));
-  return Utf8(text);
-}
-
-std::string ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  const int length = GetClassNameW(window, name, 64);
-  return Utf8(std::wstring_view(name, static_cast<std::size_t>(length)));
-}
-
-// The tests set the resolution in the registry before wine starts; this process is aware
-// of it, so what it sees is what the screen shows.
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-HWND MainWindow() {
-  return FindWindowW(nullptr, Wide(kSupeficie.caption).c_str());
-}
-
-int Texts(HWND window) {
-  int status = kDone;
+Status Texts(HWND window) {
+  Status status = kDone;
   for (std::size_t i = 0; i < kSupeficie.controls.size(); ++i) {
     const std::string name(kSupeficie.controls[i].name);
     HWND control = GetDlgItem(window, gavrento::win32::ControlId(i));
@@ -94,7 +43,7 @@ int Texts(HWND window) {
 }
 
 // The focus of the window's thread, whichever window is in front on the screen.
-int Focus(HWND window) {
+Status Focus(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return kNotThere;
@@ -111,7 +60,7 @@ int Focus(HWND window) {
   return kDone;
 }
 
-int Point(HWND window, std::string_view name) {
+Status Point(HWND window, std::string_view name) {
   const int id = gavrento::win32::IdForName(kSupeficie, name);
   const auto* record = gavrento::win32::RecordForId(kSupeficie, id);
   if (record == nullptr) return kNotThere;
@@ -128,14 +77,14 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM /*unused*/) {
   return TRUE;
 }
 
-int Dialog(std::wstring_view title) {
+Status Dialog(std::wstring_view title) {
   HWND dialog = FindWindowW(nullptr, std::wstring(title).c_str());
   if (dialog == nullptr || dialog == MainWindow()) return kNotThere;
   EnumChildWindows(dialog, &PrintChild, 0);
   return kDone;
 }
 
-int Geometry(HWND window) {
+Status Geometry(HWND window) {
   RECT outer{};
   RECT client{};
   GetWindowRect(window, &outer);
@@ -163,7 +112,7 @@ void PrintPoint(HWND window, int x_twips, int y_twips, int colour, int dpi) {
   Print(std::to_string(point.x) + " " + std::to_string(point.y) + " " + HexColour(colour));
 }
 
-int Lines(HWND window) {
+Status Lines(HWND window) {
   const int dpi = ScreenDpi();
   for (const gavrento::LineRecord& line : kSupeficie.lines) {
     const int colour = line.colour == gavrento::kDefaultColour ? COLOR_WINDOWTEXT : line.colour;
@@ -171,16 +120,6 @@ int Lines(HWND window) {
     PrintPoint(window, line.x2, line.y2, colour, dpi);
   }
   return kDone;
-}
-
-// A label's caption may use all of its box; a button's stays inside its raised edge.
-RECT CaptionRoom(HWND control, ControlKind kind) {
-  RECT room{};
-  GetClientRect(control, &room);
-  if (kind == ControlKind::kCommandButton) {
-    InflateRect(&room, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
-  }
-  return room;
 }
 
 // The caption laid out as the control lays it out: a label wraps at blanks within its
@@ -196,31 +135,21 @@ std::string CaptionExtent(HDC dc, const std::wstring& caption, ControlKind kind,
          std::to_string(extent.bottom - extent.top) + " " + std::to_string(metrics.tmHeight);
 }
 
-// The font a record asks for, at the size units.h gives it at dpi. It is made here: a font
-// is a handle of the process that made it, so the window's own cannot be borrowed, and
-// it is the window's code that is being checked.
-HFONT RecordFont(const gavrento::FontDescriptor& font, int dpi) {
-  return CreateFontW(-gavrento::PointsToPixels(font.size, dpi), 0, 0, 0, font.weight,
-                     font.italic ? TRUE : FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset),
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Wide(font.face).c_str());
-}
-
-int Captions(HWND window) {
+Status Captions(HWND window) {
   const int dpi = ScreenDpi();
   HDC dc = CreateCompatibleDC(nullptr);
+  // The window's own fonts are handles of its process and cannot be borrowed: the runtime's
+  // font code makes them here, for the record's font at the screen's resolution.
+  win32::FontCache fonts(dpi);
   for (std::size_t i = 0; i < kSupeficie.controls.size(); ++i) {
     const gavrento::ControlRecord& record = kSupeficie.controls[i];
     HWND control = GetDlgItem(window, gavrento::win32::ControlId(i));
     if (record.kind == ControlKind::kTextBox || control == nullptr) continue;
-    RECT room = CaptionRoom(control, record.kind);
-    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&room), 2);
+    const RECT room = CaptionRoom(control, record.kind == ControlKind::kCommandButton);
     const int width = room.right - room.left;
-    HFONT font = RecordFont(record.font, dpi);
-    HGDIOBJ previous = SelectObject(dc, font);
+    HGDIOBJ previous = SelectObject(dc, fonts.FontFor(record.font));
     const std::string extent = CaptionExtent(dc, Wide(TextOf(control)), record.kind, width);
     SelectObject(dc, previous);
-    DeleteObject(font);
     Print(std::string(record.name) + "\t" + std::to_string(room.left) + " " +
           std::to_string(room.top) + " " + std::to_string(width) + " " +
           std::to_string(room.bottom - room.top) + "\t" + extent);
@@ -229,42 +158,22 @@ int Captions(HWND window) {
   return kDone;
 }
 
-int Close(HWND window) {
+Status Close(HWND window) {
   return PostMessageW(window, WM_CLOSE, 0, 0) ? kDone : kNotThere;
 }
 
-// Labels are static controls, text boxes edit controls, buttons button controls.
-std::string ClassFor(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kTextBox:
-      return "Edit";
-    case ControlKind::kCommandButton:
-      return "Button";
-    case ControlKind::kLabel:
-      break;
-  }
-  return "Static";
-}
-
-int Records() {
-  for (const gavrento::ControlRecord& record : kSupeficie.controls) {
-    Print(std::string(record.name) + "\t" + ClassFor(record.kind) + "\t" +
-          std::string(record.caption));
-  }
-  return kDone;
-}
-
-int StandIns() {
+Status StandIns() {
   for (const gavrento::FontStandIn& font : gavrento::kFontStandIns) {
     Print(std::string(font.face) + "\t" + std::string(font.stand_in));
   }
   return kDone;
 }
 
-int Run(std::wstring_view command, std::wstring_view argument, bool has_argument) {
-  if (command == L"dialog" && has_argument) return Dialog(argument);
+}  // namespace
+
+Status ReadControls(std::wstring_view command, std::wstring_view argument) {
+  if (command == L"dialog" && !argument.empty()) return Dialog(argument);
   if (command == L"stand-ins") return StandIns();
-  if (command == L"records") return Records();
   if (command == L"dpi") {
     Print(std::to_string(ScreenDpi()));
     return kDone;
@@ -277,16 +186,8 @@ int Run(std::wstring_view command, std::wstring_view argument, bool has_argument
   if (command == L"geometry") return Geometry(window);
   if (command == L"lines") return Lines(window);
   if (command == L"captions") return Captions(window);
-  if (command == L"point" && has_argument) return Point(window, Utf8(argument));
+  if (command == L"point" && !argument.empty()) return Point(window, Utf8(argument));
   return kUsage;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (argc < 2 || argc > 3) return kUsage;
-  // Unaware of the scale, this helper would be shown every window's positions and sizes
-  // scaled back to 96 dots per inch.
-  SetProcessDPIAware();
-  return Run(argv[1], argc == 3 ? argv[2] : L"", argc == 3);
-}
+}  // namespace gavrento::test

@@ -3,13 +3,14 @@
 # and clicks through the X server, the window read back by a helper through Windows'
 # own window messages.
 #
-# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READ_CONTROLS.exe PREFIX [DPI [DPI_CHANGE.exe]]
+# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READER.exe PRINT_RECORDS.exe PREFIX [DPI]
 #   ARCH      i686 or x86_64, the processor the programs were built for
+#   READER.exe     the tests' reader of the window (tests/windows/reader.cpp)
+#   PRINT_RECORDS.exe  the window's records (tests/print_records.cpp): its size, its
+#             controls and its lines, which the checks take their figures from
 #   PREFIX    the wine prefix (see wine-env.sh)
 #   DPI       the screen's dots per inch: 96 (the default) runs every check; 144 and 192
 #             run those the scale changes: the size, the captions, the lines, Calcola
-#   DPI_CHANGE.exe  the window moved to a monitor of another resolution, checked from
-#             inside its own process (tests/windows/dpi_change.cpp); run at 96 when given
 # With GAVRENTO_WINDOWS_SCREENSHOT=FILE.png it keeps a picture of the window showing the
 # results for 180 cm: FILE.png at 96 dots per inch, FILE-144dpi.png at 144.
 # Exits 77 when the machine cannot run 32-bit programs.
@@ -19,14 +20,9 @@ source "$(dirname "$0")/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
-prefix=$4
-dpi=${5:-96}
-dpi_change_exe=${6:+$(realpath "$6")}
-
-# The client area the records give at each resolution: 5865 x 7710 twips, rounded to the
-# nearest pixel (587 from 586.5 at 144).
-declare -A kClientSize=([96]="391 514" [144]="587 771" [192]="782 1028")
-[[ -n ${kClientSize[$dpi]:-} ]] || { echo "no client size known for $dpi dots per inch"; exit 2; }
+records_exe=$(realpath "$4")
+prefix=$5
+dpi=${6:-96}
 
 screenshot=
 if [[ -n ${GAVRENTO_WINDOWS_SCREENSHOT:-} ]]; then
@@ -47,6 +43,27 @@ wine_prepare "$arch" "$prefix" || exit
 echo "== driving $exe ($arch) at $dpi dots per inch"
 wine_desktop "$prefix" "$reader_exe" "$dpi" || { fail "Xvfb starts"; finish; }
 
+# ---- What the records say --------------------------------------------------------------
+
+wine_run "$records_exe" >"$work/records" 2>/dev/null
+# The client area at this resolution: the records' twips, rounded to the nearest pixel
+# (587 from 586.5 at 144).
+read -r client_width client_height < <(awk -F'\t' -v dpi="$dpi" \
+  '$1 == "window" { printf "%d %d\n", $4 * dpi / 1440 + 0.5, $5 * dpi / 1440 + 0.5 }' "$work/records")
+caption_count=$(awk -F'\t' '$1 == "control" && $3 != "text box"' "$work/records" | wc -l)
+line_count=$(grep -c '^line' "$work/records")
+# Printing no size or no lines is no window: nothing below could fail.
+if [[ -z ${client_width:-} ]] || ((caption_count == 0 || line_count == 0)); then
+  fail "the records are read" "$(head -c 300 "$work/records")"
+  finish
+fi
+# Each record as it must show at the start: its kind's Windows class and its caption.
+records_as_controls() {
+  awk -F'\t' -v OFS='\t' '$1 == "control" {
+    print $2, ($3 == "label" ? "Static" : $3 == "text box" ? "Edit" : "Button"), $4 }' \
+    "$work/records"
+}
+
 # ---- Driving the window ----------------------------------------------------------------
 
 dialog_shows() { reader dialog "$1" | grep -qF -- "$2"; }
@@ -61,12 +78,14 @@ tab_walk() {
 
 # Every line of the records painted in its system colour, both end points included.
 lines_painted() {
-  local picture=$work/lines.png x y colour actual bad=0
+  local picture=$work/lines.png x y colour actual bad=0 points=0
   import -window root "$picture" || return 1
   while read -r x y colour; do
     actual=$(convert "$picture" -format "%[hex:p{$x,$y}]" info:)
     [[ "#${actual:0:6}" == "$colour" ]] || { echo "  $x,$y is #$actual, not $colour"; bad=1; }
+    points=$((points + 1))
   done < <(reader lines)
+  ((points == 2 * line_count)) || { echo "  $points end points read"; bad=1; }
   return $bad
 }
 
@@ -76,15 +95,15 @@ client_size_is() { reader geometry | grep -qx "client [0-9-]* [0-9-]* $1 $2"; }
 
 # A label's caption wraps into no more lines than the label shows (one at least: its line
 # may lose the foot of a descender), and no line is wider than the label; a button's caption
-# is no wider than the room inside its edge. All 24 captions are measured.
+# is no wider than the room inside its edge. Every label's and button's caption is measured.
 captions_fit() {
-  reader captions | awk -F'\t' '
+  reader captions | awk -F'\t' -v count="$caption_count" '
     { split($2, room, " "); split($3, text, " ")
       shown = int(room[4] / text[3]); if (shown < 1) shown = 1
       if (text[1] > room[3] || text[2] / text[3] > shown) {
         printf "  %s takes %d x %d pixels, has %d x %d\n", $1, text[1], text[2], room[3], room[4]
         bad = 1 } }
-    END { if (NR != 24) { print "  " NR " captions measured"; bad = 1 }; exit bad }'
+    END { if (NR != count) { print "  " NR " captions measured"; bad = 1 }; exit bad }'
 }
 
 # The caption's ink on the screen is as wide as the caption measured in its font at this
@@ -110,15 +129,14 @@ check "wine shows the screen at $dpi dots per inch" screen_dpi_is "$dpi"
 check "the window opens with the focus on Uscita" start_app "$exe"
 if [[ $dpi == 96 ]]; then
   check "every record becomes its control, of its kind, with its caption" \
-    diff <(reader texts) <(reader records)
+    diff <(reader texts) <(records_as_controls)
 fi
-read -r client_width client_height <<<"${kClientSize[$dpi]}"
 check "the client area is $client_width x $client_height pixels" \
   client_size_is "$client_width" "$client_height"
 check "every caption fits on its lines" captions_fit
 check "the heading, the hint and the version are drawn at their point sizes" \
   drawn_at_size LBLIntestazione Label4 Label2
-check "the 14 lines are painted end to end in the desktop colour" lines_painted
+check "the $line_count lines are painted end to end in the desktop colour" lines_painted
 if [[ $dpi == 96 ]]; then
   check "Tab walks Calcola, Cancella, the three boxes and back to Uscita" \
     tab_walk CmdCalcola CmdCancella TxtAltezza TxtGavrentoUomo TxtGavrentoDonna CmdUscita
@@ -177,11 +195,9 @@ check "an overflow is reported as run-time error 6 and the program goes on" over
 uscita_ends() { click CmdUscita && ended_with 0; }
 check "a click on Uscita ends the program with exit status 0" uscita_ends
 
-if [[ -n $dpi_change_exe ]]; then
-  moved_to_144dpi() { wine_run "$dpi_change_exe" | sed 's/^/  /'; }
-  check "moved to a monitor at 144 dots per inch, the window takes the place Windows suggests and lays itself out there" \
-    moved_to_144dpi
-fi
+moved_to_144dpi() { reader dpi-change | sed 's/^/  /'; }
+check "moved to a monitor at 144 dots per inch, the window takes the place Windows suggests and lays itself out there" \
+  moved_to_144dpi
 
 space_at_start_ends() { start_app "$exe" && xdotool key space && ended_with 0; }
 check "Space at start clicks Uscita, which has the focus: exit status 0" space_at_start_ends

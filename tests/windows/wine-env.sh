@@ -1,5 +1,7 @@
-# Sourced by the wine harness (wine.sh, run-tests.sh): finds wine's loaders, decides
-# whether this machine can run 32-bit programs, and makes the prefix the programs run in.
+# Sourced by the wine harness (wine.sh, and through wine-window.sh every check that drives a
+# window), after tests/checks.sh: finds wine's loaders, decides whether this machine can run
+# 32-bit programs, asks once whether wine starts at all, makes the prefix the programs run
+# in, and leaves nothing of wine's server behind.
 #
 # Machines differ: some kernels cannot execute 32-bit programs at all, and wine's 32-bit
 # loader then fails with "Exec format error". That is found out by running the loader
@@ -10,6 +12,16 @@
 readonly kWine64=${GAVRENTO_WINE64_LOADER:-/usr/lib/wine/wine64}
 readonly kWine32=${GAVRENTO_WINE32_LOADER:-/usr/lib/wine/wine}
 readonly kSkipped=77 # CTest's SKIP_RETURN_CODE for these tests
+
+# A loader answers --version without starting a wine server or a program: the one way to
+# ask the kernel whether it starts the loader at all. Prints the answer as one line.
+loader_answer() {
+  local output status
+  output=$("$1" --version 2>&1)
+  status=$?
+  echo "${output//$'\n'/ }"
+  return $status
+}
 
 # Returns 0 when 32-bit programs run here, kSkipped (saying why) when this machine cannot
 # run them, 1 (saying why) when wine's 32-bit half is broken.
@@ -24,7 +36,7 @@ wine_32bit_status() {
     return 1
   fi
   local output status
-  output=$("$kWine32" --version 2>&1)
+  output=$(loader_answer "$kWine32")
   status=$?
   [[ $status -eq 0 ]] && return 0
   if [[ $status -eq 126 && $output == *"Exec format error"* ]]; then
@@ -36,24 +48,59 @@ wine_32bit_status() {
   return 1
 }
 
-# wine_prepare ARCH PREFIX: exports what wine needs to run a program built for ARCH
-# (i686 or x86_64) in PREFIX, creating that prefix on first use. Fails within seconds,
-# with one message, when wine cannot start programs at all.
-wine_prepare() {
-  local arch=$1 prefix=$2
+# Returns 0 when the 64-bit loader, which makes the prefix and runs the 64-bit programs,
+# starts; else says why in one line. Asked whether or not the prefix exists: a prefix made
+# earlier does not mean the loader still starts, and nothing after this waits for windows
+# that cannot come.
+wine_64bit_starts() {
   if [[ ! -x $kWine64 ]]; then
     echo "wine cannot start programs: its loader $kWine64 is missing" \
       "(scripts/install-windows-packages.sh installs wine64)" >&2
     return 1
   fi
-  export WINELOADER=$kWine64
-  if [[ $arch == i686 ]]; then
+  local output status
+  output=$(loader_answer "$kWine64")
+  status=$?
+  [[ $status -eq 0 ]] && return 0
+  echo "wine cannot start programs: $kWine64 --version exited $status: $output" >&2
+  return 1
+}
+
+# Stops the prefix's wine server and removes the folder it kept its socket in. Debian's wine
+# makes that folder in $TMPDIR under a name it keeps in the prefix's file "wineserver", and
+# leaves it when the server ends; a run leaves $TMPDIR as it found it. wineserver itself makes
+# the prefix's folder, so a prefix never made is left alone.
+wine_leave_nothing() {
+  local prefix=$1 folder
+  [[ -e $prefix/system.reg ]] || return 0
+  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
+  WINEPREFIX=$prefix wineserver -w >/dev/null 2>&1
+  [[ -r $prefix/wineserver ]] && folder=$(<"$prefix/wineserver") || return 0
+  [[ $folder == wine-?????? ]] && rm -rf "${TMPDIR:-/tmp}/$folder"
+}
+
+# wine_prepare ARCH PREFIX: exports what wine needs to run a program built for ARCH
+# (i686 or x86_64) in PREFIX, creating that prefix on first use, and stops its server and
+# removes the server's folder when the script ends (tests/checks.sh's on_exit), by a signal
+# too. Fails within seconds, with one message, when wine cannot start programs at all.
+wine_prepare() {
+  local arch=$1 prefix=$2
+  # A machine without 32-bit support answers for the 32-bit loader as a broken one does: the
+  # 32-bit program is skipped there, whatever the 64-bit loader then says. A wine without
+  # its 64-bit loader is broken on any machine.
+  if [[ $arch == i686 && -x $kWine64 ]]; then
     wine_32bit_status || return $?
-    WINELOADER=$kWine32
   fi
+  wine_64bit_starts || return 1
+  export WINELOADER=$kWine64
+  [[ $arch == i686 ]] && WINELOADER=$kWine32
   # A 64-bit prefix runs both kinds of program. No runtimes for .NET or HTML: the program
   # uses neither, and installing them is slow.
   export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  on_exit "wine_leave_nothing '$prefix'"
+  trap 'exit 129' HUP
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9

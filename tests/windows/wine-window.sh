@@ -1,13 +1,13 @@
 # Sourced by the checks that drive Gavrento's window under wine as a person would: keys and
-# clicks through the X server, the window read back by read_controls.exe through Windows' own
-# window messages. Brings the shell library (tests/checks.sh), wine's harness (wine-env.sh)
+# clicks through the X server, the window read back by the tests' reader (reader.exe) through
+# Windows' own window messages. Brings the shell library (tests/checks.sh), wine's harness (wine-env.sh)
 # and the colour schemes (colour-schemes.sh) with it.
 #
 #   wine_desktop PREFIX READER.exe [DPI]
 #                       after wine_prepare: a virtual display and one wine server for the
 #                       run; wine places and decorates windows itself, the program's stand-ins
 #                       for the faces wine lacks, the screen at DPI (96), the ordinary colours
-#   reader COMMAND...   read_controls.exe (its header lists the commands)
+#   reader COMMAND...   reader.exe (tests/windows/reader.cpp lists the commands)
 #   text_of NAME, has_text NAME TEXT, has_results MAN WOMAN, focus_is NAME
 #   click NAME          a click in the middle of the control
 #   type_into NAME TEXT click into the box, select all, type: its whole text replaced
@@ -26,8 +26,7 @@ wine_desktop() {
   wine_reader=$2
   # Room for the window at 192 dots per inch, 788 x 1071 pixels with wine's frame.
   start_xvfb 1280x1200x24 || return 1
-  wineserver -p # one server for every process of the run: each helper call starts fast
-  on_exit "wineserver -k >/dev/null 2>&1"
+  wineserver -p # one server for every process of the run (stopped by wine_prepare's cleanup)
   export LC_ALL=C
   # Without a window manager wine places and decorates its windows itself, and draws the
   # frame's buttons with Marlett, which a prefix does not pick up by itself. Garamond and

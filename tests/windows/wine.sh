@@ -5,7 +5,9 @@
 #   PREFIX  the wine prefix, created on first use
 # Exits 77, a skipped test, when the program is 32-bit and the machine cannot run it.
 set -uo pipefail
+source "$(dirname "$0")/../checks.sh"
 source "$(dirname "$0")/wine-env.sh"
 wine_prepare "$1" "$2" || exit
 shift 2
-exec "$WINELOADER" "$@"
+# Not exec: the server is stopped and its folder removed once the program has ended.
+wine_run "$@"
