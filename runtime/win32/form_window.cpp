@@ -20,8 +20,6 @@ constexpr int kIconResource = 1;
 // A fixed size: no sizing border and no maximize box.
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-// WM_GETDPISCALEDSIZE, sent by Windows 10 (1703) and later, whose headers Windows 7's lack.
-constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 HICON LoadProgramIcon(int size) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
@@ -183,7 +181,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:  // both halves of wparam hold the new resolution
       ChangeDpi(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
-    case kGetDpiScaledSize:
+    case WM_GETDPISCALEDSIZE:
       return ScaledSize(static_cast<int>(wparam), reinterpret_cast<SIZE*>(lparam));
     case WM_DESTROY:
       PostQuitMessage(0);  // the last window closed: the program ends with status 0
