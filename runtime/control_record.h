@@ -9,7 +9,8 @@ namespace gavrento {
 
 enum class ControlKind { kLabel, kTextBox, kCommandButton };
 
-enum class Alignment { kDefault, kLeft, kRight, kCentre };
+// How a caption or a text lines up across its control.
+enum class Alignment { kLeft, kRight, kCentre };
 
 inline constexpr int kRegular = 400;
 inline constexpr int kBold = 700;
@@ -38,8 +39,8 @@ struct ControlRecord {
   int width = 0;
   int height = 0;
   FontDescriptor font;
-  int colour = kDefaultColour;  // text colour
-  Alignment align = Alignment::kDefault;
+  int colour = kDefaultColour;         // text colour
+  Alignment align = Alignment::kLeft;  // the platforms' default
   int tab_index = 0;
   std::string_view accessible_name;  // for screen readers: the caption that labels a box
 };
@@ -64,7 +65,7 @@ struct WindowRecord {
   std::span<const LineRecord> lines;        // drawn on the window itself, under the controls
 };
 
-// The controls that take the keyboard focus, in the order Tab walks them.
+// Whether a control takes the keyboard focus: buttons and text boxes do, labels never.
 constexpr bool TakesFocus(const ControlRecord& record) {
   return record.kind != ControlKind::kLabel;
 }

@@ -49,17 +49,8 @@ std::string_view AccessibleName(const ControlRecord& control) {
   return control.kind == ControlKind::kTextBox ? control.accessible_name : control.caption;
 }
 
-HorizontalAlign AlignmentOf(const ControlRecord& control) {
-  switch (control.align) {
-    case Alignment::kRight:
-      return HorizontalAlign::kRight;
-    case Alignment::kCentre:
-      return HorizontalAlign::kCentre;
-    case Alignment::kLeft:
-    case Alignment::kDefault:
-      break;
-  }
-  return HorizontalAlign::kLeft;
+Alignment AlignmentOf(const ControlRecord& control) {
+  return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }
 
 MessageIcon MessageBoxIcon(int style) {

@@ -37,10 +37,9 @@ const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view 
 // or a label by its caption.
 std::string_view AccessibleName(const ControlRecord& control);
 
-// How a caption or a text lines up across its control: on the left unless the record
-// says otherwise.
-enum class HorizontalAlign { kLeft, kRight, kCentre };
-HorizontalAlign AlignmentOf(const ControlRecord& control);
+// How a caption or a text lines up across its control: as its record says, but a button's
+// caption is centred on it, as every platform draws push buttons.
+Alignment AlignmentOf(const ControlRecord& control);
 
 // The icon a message box's style asks for. Only the OK button is offered: a style asking
 // for other buttons, or for an icon there is none of, raises the invalid-call error.

@@ -10,6 +10,7 @@ using gavrento::ContrastRatio;
 using gavrento::Ink;
 using gavrento::LegibleColour;
 using gavrento::Rgb;
+using gavrento::Scheme;
 
 namespace {
 
@@ -83,6 +84,37 @@ class TestLegibleColour : public QObject {
     QVERIFY(qAbs(ContrastRatio(c.background, c.wanted) - c.ratio) < 0.001);
     const Rgb drawn = LegibleColour(c.wanted, c.background, c.text, c.ink);
     QVERIFY(drawn == (c.kept ? c.wanted : c.text));
+  }
+
+  // The whole window under one scheme: captions and lines judged against the face their
+  // window record names, whichever system colour that is.
+  void recordsOnTheirFace() {
+    using gavrento::kDesktopColour;
+    using gavrento::kHighlightColour;
+    // Wine's colours: desktop #256F95, highlight #3096FA, face #F5F5F5, button text black.
+    constexpr Scheme kWine{.desktop = Hex(0x256F95),
+                           .highlight = Hex(0x3096FA),
+                           .button_face = Hex(0xF5F5F5),
+                           .button_text = Hex(0x000000)};
+    constexpr gavrento::LineRecord kLine{.colour = kDesktopColour};
+    constexpr gavrento::ControlRecord kHeading{.colour = kHighlightColour};
+    gavrento::WindowRecord window{};
+    QVERIFY(gavrento::FaceColour(window, kWine) == Hex(0xF5F5F5));
+    QVERIFY(gavrento::LineColour(window, kLine, kWine) == Hex(0x256F95));
+    QVERIFY(gavrento::CaptionColour(window, kHeading, kWine) == Hex(0x3096FA));
+    // A window on the desktop colour: its lines in that colour would vanish (1:1), the
+    // highlight caption on it is 1.8:1, under the floor for text.
+    window.back_colour = kDesktopColour;
+    QVERIFY(gavrento::FaceColour(window, kWine) == Hex(0x256F95));
+    QVERIFY(gavrento::LineColour(window, kLine, kWine) == Hex(0x000000));
+    QVERIFY(gavrento::CaptionColour(window, kHeading, kWine) == Hex(0x000000));
+  }
+
+  // The figures WCAG 2 publishes for level AA: 4.5:1 for text (1.4.3), 3:1 for graphics
+  // (1.4.11). High-contrast checks and the colours a runtime picks itself are held to them.
+  void wcagLevelAA() {
+    QCOMPARE(gavrento::kWcagAA.For(Ink::kText), 4.5);
+    QCOMPARE(gavrento::kWcagAA.For(Ink::kLine), 3.0);
   }
 
   void contrastSpansOneToTwentyOne() {

@@ -245,7 +245,8 @@ class TestProgramProcess : public QObject {
     QCOMPARE(program.ExitCode(), 1);
     const QStringList said = QString::fromUtf8(program.Errors()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(said.size(), 1);
-    QVERIFY2(said.front().startsWith("Gavrento: nessun display disponibile"),
+    QVERIFY2(said.front().startsWith(
+                 "Gavrento: Impossibile aprire la finestra: nessun display disponibile"),
              qPrintable(said.front()));
     QCOMPARE(program.FilesLeft(), QStringList{});
   }

@@ -42,7 +42,7 @@ struct DesignedControl {
 
 constexpr Alignment kL = Alignment::kLeft;
 constexpr Alignment kC = Alignment::kCentre;
-constexpr Alignment kNone = Alignment::kDefault;
+constexpr Alignment kNone = Alignment::kLeft;  // a button's record gives none: the default
 
 // clang-format off
 const DesignedControl kDesign[] = {

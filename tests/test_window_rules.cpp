@@ -111,15 +111,22 @@ class TestWindowRules : public QObject {
   }
 
   void alignment_data() {
-    Columns<Alignment, HorizontalAlign>("align", "shown");
-    QTest::newRow("default") << Alignment::kDefault << HorizontalAlign::kLeft;
-    QTest::newRow("right") << Alignment::kRight << HorizontalAlign::kRight;
-    QTest::newRow("centre") << Alignment::kCentre << HorizontalAlign::kCentre;
+    Columns<ControlRecord, Alignment>("record", "shown");
+    QTest::newRow("label, none given") << ControlRecord{} << Alignment::kLeft;
+    QTest::newRow("label, right") << ControlRecord{.align = Alignment::kRight} << Alignment::kRight;
+    QTest::newRow("text box, centre")
+        << ControlRecord{.kind = ControlKind::kTextBox, .align = Alignment::kCentre}
+        << Alignment::kCentre;
+    QTest::newRow("button, none given")
+        << ControlRecord{.kind = ControlKind::kCommandButton} << Alignment::kCentre;
+    QTest::newRow("button, left") << ControlRecord{.kind = ControlKind::kCommandButton,
+                                                   .align = Alignment::kLeft}
+                                  << Alignment::kCentre;
   }
   void alignment() {
-    QFETCH(Alignment, align);
-    QFETCH(HorizontalAlign, shown);
-    QCOMPARE(AlignmentOf(ControlRecord{.align = align}), shown);
+    QFETCH(ControlRecord, record);
+    QFETCH(Alignment, shown);
+    QCOMPARE(AlignmentOf(record), shown);
   }
 
   void messageBoxStyles_data() {

@@ -29,7 +29,6 @@ constexpr ControlKind kText = ControlKind::kTextBox;
 constexpr ControlKind kButton = ControlKind::kCommandButton;
 constexpr Alignment kLeft = Alignment::kLeft;
 constexpr Alignment kCentre = Alignment::kCentre;
-constexpr Alignment kNone = Alignment::kDefault;
 
 constexpr FontDescriptor kSans825{.face = "MS Sans Serif", .size = 8.25};
 constexpr FontDescriptor kSans975{.face = "MS Sans Serif", .size = 9.75};
@@ -49,14 +48,14 @@ constexpr std::array kLayout{
   ControlRecord{.name = "LBLAltezza",       .kind = kLabel,  .caption = "ALTEZZA",                                             .left = 2520, .top = 1200, .width =  975, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index =  6},
   ControlRecord{.name = "Label15",          .kind = kLabel,  .caption = " in cm  ",                                            .left = 2640, .top = 1440, .width = 1815, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index = 26},
   ControlRecord{.name = "TxtAltezza",       .kind = kText,   .caption = "",                                                    .left = 2520, .top = 1800, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  7, .accessible_name = "ALTEZZA in cm"},
-  ControlRecord{.name = "CmdCalcola",       .kind = kButton, .caption = "Calcola",                                             .left = 2400, .top = 5160, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  2},
+  ControlRecord{.name = "CmdCalcola",       .kind = kButton, .caption = "Calcola",                                             .left = 2400, .top = 5160, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,                    .tab_index =  2},
   ControlRecord{.name = "LBLFattore",       .kind = kLabel,  .caption = "GAVRENTO UOMO",                                       .left =  360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index =  9},
   ControlRecord{.name = "Label14",          .kind = kLabel,  .caption = "GAVRENTO DONNA",                                      .left = 3360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index = 24},
   ControlRecord{.name = "TxtGavrentoUomo",  .kind = kText,   .caption = "",                                                    .left =  960, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  8, .accessible_name = "GAVRENTO UOMO"},
   ControlRecord{.name = "TxtGavrentoDonna", .kind = kText,   .caption = "",                                                    .left = 4080, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index = 25, .accessible_name = "GAVRENTO DONNA"},
-  ControlRecord{.name = "CmdCancella",      .kind = kButton, .caption = "Cancella",                                            .left =  600, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  3},
+  ControlRecord{.name = "CmdCancella",      .kind = kButton, .caption = "Cancella",                                            .left =  600, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,                    .tab_index =  3},
   ControlRecord{.name = "Label2",           .kind = kLabel,  .caption = "Versione 1.0",                                        .left = 2280, .top = 6720, .width = 1395, .height = 345, .font = kVerdana975Bold,     .colour = kHighlightColour, .align = kLeft,   .tab_index =  4},
-  ControlRecord{.name = "CmdUscita",        .kind = kButton, .caption = "Uscita",                                              .left = 4080, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,   .align = kNone,   .tab_index =  1},
+  ControlRecord{.name = "CmdUscita",        .kind = kButton, .caption = "Uscita",                                              .left = 4080, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,                    .tab_index =  1},
   ControlRecord{.name = "Label1",           .kind = kLabel,  .caption = "di Marco Ferri",                                      .left = 1920, .top = 7200, .width = 2115, .height = 345, .font = kVerdana975Italic,   .colour = kHighlightColour, .align = kLeft,   .tab_index =  5},
 };
 

@@ -16,11 +16,11 @@ namespace {
 
 Qt::Alignment HorizontalAlignment(const ControlRecord& record) {
   switch (AlignmentOf(record)) {
-    case HorizontalAlign::kRight:
+    case Alignment::kRight:
       return Qt::AlignRight;
-    case HorizontalAlign::kCentre:
+    case Alignment::kCentre:
       return Qt::AlignHCenter;
-    case HorizontalAlign::kLeft:
+    case Alignment::kLeft:
       break;
   }
   return Qt::AlignLeft;
@@ -34,8 +34,9 @@ QWidget* CreateLabel(const ControlRecord& record, QWidget* parent) {
   label->setText(Utf8(record.caption));
   label->setWordWrap(true);
   label->setAlignment(HorizontalAlignment(record) | Qt::AlignTop);
+  // Opaque on the face the window stands on.
   label->setAutoFillBackground(true);
-  label->setBackgroundRole(RoleForSystemColour(kButtonFaceColour));
+  label->setBackgroundRole(parent->backgroundRole());
   return label;
 }
 
@@ -79,10 +80,11 @@ QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
 // Only the text's colour is the label's own: every other role, the face included, it takes
 // from the window, so a palette given to the window reaches it. The text is drawn in the
 // window text role, not in the button text that a label on the button face would take.
-void ApplyTextColour(QWidget* control, const ControlRecord& record, const QPalette& window) {
+void ApplyTextColour(QWidget* control, const ControlRecord& record, const WindowRecord& window,
+                     const QPalette& palette) {
   if (record.kind != ControlKind::kLabel || record.colour == kDefaultColour) return;
   QPalette own;
-  own.setColor(QPalette::WindowText, InkColour(record.colour, Ink::kText, window));
+  own.setColor(QPalette::WindowText, ToQColor(CaptionColour(window, record, SchemeOf(palette))));
   control->setPalette(own);
   control->setForegroundRole(QPalette::WindowText);
 }

@@ -9,9 +9,9 @@ namespace gavrento::qt {
 
 QWidget* CreateControl(const ControlRecord& record, QWidget* parent);
 
-// Gives a label the colour its caption is drawn in: its record's system colour where that
-// stands out from the window palette's button face, else the button text colour. Applied
-// again whenever the window's palette changes.
-void ApplyTextColour(QWidget* control, const ControlRecord& record, const QPalette& window);
+// Gives a label the colour the window's colour rule draws its caption in under the window's
+// palette. Applied again whenever that palette changes.
+void ApplyTextColour(QWidget* control, const ControlRecord& record, const WindowRecord& window,
+                     const QPalette& palette);
 
 }  // namespace gavrento::qt

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "runtime/start_failure.h"
+
 namespace gavrento::qt {
 
 namespace {
@@ -36,12 +38,13 @@ void DisplayConnection::Hold(QtMsgType type, const QMessageLogContext& context,
 }
 
 void DisplayConnection::GiveUp() const {
-  std::string line = program_name_ + ": nessun display disponibile: impossibile aprire la finestra";
-  if (!held_.empty()) line += " (" + held_.front().text.toStdString() + ")";
-  std::fprintf(stderr, "%s\n", line.c_str());
+  std::string reason = "nessun display disponibile";
+  if (!held_.empty()) reason += " (" + held_.front().text.toStdString() + ")";
+  const StartFailure failure = WindowNotOpened(reason);
+  std::fprintf(stderr, "%s: %s\n", program_name_.c_str(), failure.text.c_str());
   std::fflush(stderr);
   clean_up_();
-  std::_Exit(EXIT_FAILURE);
+  std::_Exit(failure.status);
 }
 
 }  // namespace gavrento::qt

@@ -2,8 +2,8 @@
 //
 // Without a display (an ssh session without forwarding, a service, a display that has gone)
 // Qt prints several lines of its own and ends the process with abort(): status 134 and a
-// core dump. The program says instead, in one line, that there is no display, and ends with
-// status 1, leaving nothing behind.
+// core dump. The program says instead, in one line, that there is no display, and ends as
+// a window that cannot be opened ends it (runtime/start_failure.h), leaving nothing behind.
 #pragma once
 
 #include <QByteArray>
@@ -19,7 +19,7 @@ class DisplayConnection {
  public:
   // From here until Established(), Qt's messages are held back. Should Qt give up, one
   // line naming the program and Qt's first reason goes to the standard error, clean_up runs
-  // and the process ends with status 1. One at a time.
+  // and the process ends. One at a time.
   DisplayConnection(std::string_view program_name, void (*clean_up)());
   DisplayConnection(const DisplayConnection&) = delete;
   DisplayConnection& operator=(const DisplayConnection&) = delete;

@@ -49,7 +49,9 @@ void FormWindow::CreateControls() {
 // The window's own palette changes while it is built, before it has its controls.
 void FormWindow::ApplyTextColours() {
   for (const ControlRecord& control : record_.controls) {
-    if (QWidget* widget = Control(control.name)) ApplyTextColour(widget, control, palette());
+    if (QWidget* widget = Control(control.name)) {
+      ApplyTextColour(widget, control, record_, palette());
+    }
   }
 }
 
@@ -80,8 +82,9 @@ void FormWindow::ChainTabOrder() {
 void FormWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
+  const Scheme scheme = SchemeOf(palette());
   for (const LineRecord& line : record_.lines) {
-    painter.setPen(QPen(InkColour(line.colour, Ink::kLine, palette()), 1));
+    painter.setPen(QPen(ToQColor(LineColour(record_, line, scheme)), 1));
     painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
                      TwipsToPixels(line.y2));
   }

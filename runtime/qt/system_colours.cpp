@@ -22,21 +22,15 @@ constexpr std::array kSystemColourRoles{
 };
 // clang-format on
 
-// No Qt palette has a desktop colour, nor does any Qt platform expose one. Its stand-in is
+// No Qt palette has a desktop colour, nor does any Qt platform expose one. The window takes
 // the desktop colour of Windows 10 and 11, black: on a light face it is the window text's
 // black, and on a dark face, where it would vanish, the rule draws the button text instead.
-constexpr Rgb kDesktopStandIn{0, 0, 0};
+constexpr Rgb kWindowsDesktop{0, 0, 0};
 
 Rgb ToRgb(const QColor& colour) {
   const QColor rgb = colour.toRgb();
   return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
           static_cast<std::uint8_t>(rgb.blue())};
-}
-
-Rgb SystemColour(int index, const QPalette& palette) {
-  if (index == kDesktopColour) return kDesktopStandIn;
-  const QPalette::ColorRole role = RoleForSystemColour(index);
-  return ToRgb(palette.color(role == QPalette::NoRole ? QPalette::WindowText : role));
 }
 
 }  // namespace
@@ -48,10 +42,14 @@ QPalette::ColorRole RoleForSystemColour(int index) {
   return QPalette::NoRole;
 }
 
-QColor InkColour(int index, Ink ink, const QPalette& palette) {
-  const Rgb colour =
-      LegibleColour(SystemColour(index, palette), ToRgb(palette.color(QPalette::Button)),
-                    ToRgb(palette.color(QPalette::ButtonText)), ink);
+Scheme SchemeOf(const QPalette& palette) {
+  return {.desktop = kWindowsDesktop,
+          .highlight = ToRgb(palette.color(QPalette::Highlight)),
+          .button_face = ToRgb(palette.color(QPalette::Button)),
+          .button_text = ToRgb(palette.color(QPalette::ButtonText))};
+}
+
+QColor ToQColor(Rgb colour) {
   return {colour.red, colour.green, colour.blue};
 }
 

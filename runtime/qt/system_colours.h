@@ -1,5 +1,6 @@
-// System colour indexes as colours of the user's Qt palette, so a colour scheme the user
-// picks (light, dark, high contrast) reaches the window, legible on its face.
+// The user's Qt palette as the colour scheme the window's colour rule reads
+// (runtime/legible_colour.h), so a scheme the user picks (light, dark, high contrast)
+// reaches the window, legible on its face.
 #pragma once
 
 #include <QColor>
@@ -9,13 +10,11 @@
 
 namespace gavrento::qt {
 
-// The palette role standing for a system colour index; NoRole where the palette has none
-// (the desktop colour) or the record keeps the widget's default.
+// The palette role a system colour index is read from; NoRole where the palette has none.
 QPalette::ColorRole RoleForSystemColour(int index);
 
-// The colour text or a line of this system colour is drawn in on the palette's button face:
-// its own where it stands out there, else the button text colour
-// (runtime/legible_colour.h).
-QColor InkColour(int index, Ink ink, const QPalette& palette);
+Scheme SchemeOf(const QPalette& palette);
+
+QColor ToQColor(Rgb colour);
 
 }  // namespace gavrento::qt

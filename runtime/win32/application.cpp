@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "runtime/start_failure.h"
 #include "runtime/win32/form_window.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/win32_services.h"
@@ -12,9 +13,6 @@
 namespace gavrento::win32 {
 
 namespace {
-
-// Status for a window Windows would not build.
-constexpr int kWindowNotCreated = 1;
 
 // The dialog manager gives the window Tab between its controls and Space on buttons, as
 // in a dialog box, without making it one.
@@ -30,20 +28,28 @@ int RunMessageLoop(HWND window) {
   return static_cast<int>(message.wParam);
 }
 
-// Nothing else will be shown: without this the program would end without a word. Windows'
-// own description of the failure follows, in the user's language, where it gave one.
-void ReportWindowNotCreated(const ProjectDescriptor& project, DWORD error) {
-  std::wstring text = L"Impossibile creare la finestra.";
-  wchar_t* reason = nullptr;
+// Windows' own description of an error, in the user's language; empty where it has none.
+std::wstring SystemMessage(DWORD error) {
+  wchar_t* message = nullptr;
   const DWORD flags =
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-  if (error != ERROR_SUCCESS &&
-      FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr) !=
+  if (error == ERROR_SUCCESS ||
+      FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr) ==
           0) {
-    text.append(L"\n\n").append(reason);
-    LocalFree(reason);
+    return {};
   }
-  MessageBoxW(nullptr, text.c_str(), Wide(project.name).c_str(), MB_OK | MB_ICONERROR);
+  std::wstring text(message);
+  LocalFree(message);
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
+  return text;
+}
+
+// Nothing else will be shown: without this the program would end without a word.
+int ReportWindowNotOpened(const ProjectDescriptor& project, DWORD error) {
+  const StartFailure failure = WindowNotOpened(Utf8(SystemMessage(error)));
+  MessageBoxW(nullptr, Wide(failure.text).c_str(), Wide(project.name).c_str(),
+              MB_OK | MB_ICONERROR);
+  return failure.status;
 }
 
 }  // namespace
@@ -51,8 +57,7 @@ void ReportWindowNotCreated(const ProjectDescriptor& project, DWORD error) {
 int RunProject(const ProjectDescriptor& project, int show_command) {
   FormWindow window(*project.startup.record);
   if (!window.Create()) {
-    ReportWindowNotCreated(project, GetLastError());
-    return kWindowNotCreated;
+    return ReportWindowNotOpened(project, GetLastError());
   }
   Win32Services services(window, std::string(project.name));
   const std::unique_ptr<Form> form = project.startup.create(services);

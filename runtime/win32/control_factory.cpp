@@ -1,6 +1,5 @@
 #include "runtime/win32/control_factory.h"
 
-#include <array>
 #include <string_view>
 
 #include "runtime/win32/wide_text.h"
@@ -20,12 +19,28 @@ struct WindowKind {
   DWORD ex_style;
 };
 
-// The style bits for each alignment, in the order of HorizontalAlign: left, right, centre.
-constexpr std::array<DWORD, 3> kLabelAlignment{SS_LEFT, SS_RIGHT, SS_CENTER};
-constexpr std::array<DWORD, 3> kTextBoxAlignment{ES_LEFT, ES_RIGHT, ES_CENTER};
+DWORD LabelAlignment(const ControlRecord& record) {
+  switch (AlignmentOf(record)) {
+    case Alignment::kRight:
+      return SS_RIGHT;
+    case Alignment::kCentre:
+      return SS_CENTER;
+    case Alignment::kLeft:
+      break;
+  }
+  return SS_LEFT;
+}
 
-DWORD StyleFor(const std::array<DWORD, 3>& styles, const ControlRecord& record) {
-  return styles.at(static_cast<std::size_t>(AlignmentOf(record)));
+DWORD TextBoxAlignment(const ControlRecord& record) {
+  switch (AlignmentOf(record)) {
+    case Alignment::kRight:
+      return ES_RIGHT;
+    case Alignment::kCentre:
+      return ES_CENTER;
+    case Alignment::kLeft:
+      break;
+  }
+  return ES_LEFT;
 }
 
 // Labels: no border, text from the top, wrapped at blanks and cut at the bottom edge, an
@@ -35,14 +50,13 @@ DWORD StyleFor(const std::array<DWORD, 3>& styles, const ControlRecord& record) 
 WindowKind KindOf(const ControlRecord& record) {
   switch (record.kind) {
     case ControlKind::kTextBox:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | StyleFor(kTextBoxAlignment, record),
-              WS_EX_CLIENTEDGE};
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | TextBoxAlignment(record), WS_EX_CLIENTEDGE};
     case ControlKind::kCommandButton:
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kLabel:
       break;
   }
-  return {L"STATIC", SS_NOPREFIX | StyleFor(kLabelAlignment, record), 0};
+  return {L"STATIC", SS_NOPREFIX | LabelAlignment(record), 0};
 }
 
 HWND CreateChild(const WindowKind& kind, std::string_view text, int id, HWND parent) {

@@ -28,7 +28,7 @@ HICON LoadProgramIcon(int size) {
                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
-bool RegisterFormClass(WNDPROC procedure) {
+bool RegisterFormClass(WNDPROC procedure, const WindowRecord& record) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
@@ -36,7 +36,7 @@ bool RegisterFormClass(WNDPROC procedure) {
   window_class.hIcon = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
   window_class.hIconSm = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.hbrBackground = FaceBrush(record);
   window_class.lpszClassName = kClassName;
   return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -56,7 +56,7 @@ FormWindow::~FormWindow() {
 // Windows places the window, on a monitor of its choosing; only then is the resolution
 // known that gives the window its size.
 bool FormWindow::Create() {
-  if (!RegisterFormClass(&FormWindow::Procedure)) return false;
+  if (!RegisterFormClass(&FormWindow::Procedure, record_)) return false;
   const std::wstring caption = Wide(record_.caption);
   CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                   nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -197,22 +197,23 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
-  PaintLines(dc, record_.lines, dpi_);
+  PaintLines(dc, record_, dpi_);
   EndPaint(window_, &paint);
 }
 
-// Labels are opaque in the button face colour, their text in their own system colour where
-// that stands out from the face, else in the button text colour.
+// Labels are opaque on the window's face, their text in the colour the window's colour rule
+// gives them under the user's scheme.
 LRESULT FormWindow::LabelColours(HDC dc, HWND control) {
   const ControlRecord* record = RecordForId(record_, GetDlgCtrlID(control));
   if (record == nullptr || record->kind != ControlKind::kLabel) {
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(control));
   }
-  SetTextColor(dc, InkColour(record->colour, Ink::kText));
-  SetBkColor(dc, SystemColour(kButtonFaceColour));
+  const Scheme scheme = CurrentScheme();
+  SetTextColor(dc, ToColorRef(CaptionColour(record_, *record, scheme)));
+  SetBkColor(dc, ToColorRef(FaceColour(record_, scheme)));
   SetBkMode(dc, OPAQUE);
-  return reinterpret_cast<LRESULT>(ButtonFaceBrush());
+  return reinterpret_cast<LRESULT>(FaceBrush(record_));
 }
 
 // The dialog manager turns Enter into IDOK and Escape into IDCANCEL, as no control has a

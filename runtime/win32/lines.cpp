@@ -7,8 +7,7 @@ namespace gavrento::win32 {
 
 namespace {
 
-void PaintLine(HDC dc, const LineRecord& line, int dpi) {
-  const COLORREF colour = InkColour(line.colour, Ink::kLine);
+void PaintLine(HDC dc, const LineRecord& line, COLORREF colour, int dpi) {
   HPEN pen = CreatePen(PS_SOLID, LineWidthPixels(dpi), colour);
   HGDIOBJ previous = SelectObject(dc, pen);
   const int x2 = TwipsToPixels(line.x2, dpi);
@@ -24,8 +23,11 @@ void PaintLine(HDC dc, const LineRecord& line, int dpi) {
 
 }  // namespace
 
-void PaintLines(HDC dc, std::span<const LineRecord> lines, int dpi) {
-  for (const LineRecord& line : lines) PaintLine(dc, line, dpi);
+void PaintLines(HDC dc, const WindowRecord& window, int dpi) {
+  const Scheme scheme = CurrentScheme();
+  for (const LineRecord& line : window.lines) {
+    PaintLine(dc, line, ToColorRef(LineColour(window, line, scheme)), dpi);
+  }
 }
 
 }  // namespace gavrento::win32

@@ -1,15 +1,13 @@
 // The window's lines, painted on its own surface under the controls, at the window's
-// resolution.
+// resolution, in the colours the window's colour rule gives them.
 #pragma once
 
 #include <windows.h>
-
-#include <span>
 
 #include "runtime/control_record.h"
 
 namespace gavrento::win32 {
 
-void PaintLines(HDC dc, std::span<const LineRecord> lines, int dpi);
+void PaintLines(HDC dc, const WindowRecord& window, int dpi);
 
 }  // namespace gavrento::win32

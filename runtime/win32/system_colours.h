@@ -1,5 +1,6 @@
-// System colour indexes as the user's own Windows colours, read when they are used, so a
-// colour scheme the user picks (including high contrast) reaches the window unchanged.
+// The user's Windows colours as the colour scheme the window's colour rule reads
+// (runtime/legible_colour.h), read when the window is painted, so a scheme the user picks
+// (high contrast included) reaches the window unchanged.
 #pragma once
 
 #include <windows.h>
@@ -8,14 +9,11 @@
 
 namespace gavrento::win32 {
 
-// The colour of a system colour index; the platform's window text for the default.
-COLORREF SystemColour(int index);
+Scheme CurrentScheme();
 
-// The colour text or a line of this system colour is drawn in on the button face: its own
-// where it stands out there, else the button text colour (runtime/legible_colour.h).
-COLORREF InkColour(int index, Ink ink);
+COLORREF ToColorRef(Rgb colour);
 
-// The brush the window and its labels are filled with: the user's button face.
-HBRUSH ButtonFaceBrush();
+// The brush the window and its labels are filled with: its record's background colour.
+HBRUSH FaceBrush(const WindowRecord& window);
 
 }  // namespace gavrento::win32

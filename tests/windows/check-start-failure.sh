@@ -20,7 +20,7 @@ wine_desktop "$prefix" "$(realpath "$3")" || { fail "Xvfb starts"; finish; }
 readonly kTitle=Gavrento
 box_says() { reader dialog "$kTitle" | grep -qF -- "$1"; }
 check "a message box titled $kTitle says the window could not be created" \
-  poll 60 box_says "Impossibile creare la finestra."
+  poll 60 box_says "Impossibile aprire la finestra"
 check "it has one button" box_says $'Button\t'
 check "after OK the program ends with status 1" eval 'xdotool key Return && ended_with 1'
 finish "$(basename "$program") ($arch) when its window cannot be created"
