@@ -25,11 +25,11 @@ ElementKind KindOf(const ControlRecord& record) {
 
 TextAlign AlignOf(const ControlRecord& record) {
   switch (AlignmentOf(record)) {
-    case HorizontalAlign::kRight:
+    case Alignment::kRight:
       return TextAlign::kRight;
-    case HorizontalAlign::kCentre:
+    case Alignment::kCentre:
       return TextAlign::kCentre;
-    case HorizontalAlign::kLeft:
+    case Alignment::kLeft:
       break;
   }
   return TextAlign::kLeft;

@@ -102,8 +102,7 @@ const GavrentoPage = (() => {
       element.className = spec.kind;
       element.dataset.name = spec.name;
       element.style.zIndex = String(spec.stacking + 1);
-      // A button centres its caption itself, as every toolkit's does.
-      if (spec.kind !== "button") element.style.textAlign = spec.align;
+      element.style.textAlign = spec.align;
       place(element, spec.box);
       applyFont(element, spec.font);
       elements.set(spec.name, element);
