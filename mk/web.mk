@@ -19,3 +19,13 @@ web-run: web
 
 test-web: web
 	GAVRENTO_WEB_SCREENSHOTS=$(abspath $(WEB_SCREENSHOTS)) ctest --preset web
+
+# The page against a bare page with the same controls, in headless Chromium: first-visit
+# bytes, navigation to ready, Calcola to written (bench/web_bench.js). `make bench` runs it too.
+.PHONY: bench-web
+bench-web: web
+	PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --prefix tests/web >/dev/null
+	GAVRENTO_SITE=$(abspath build-web/site) GAVRENTO_RECORDS=$(abspath build-web/records.json) \
+	  node bench/web_bench.js
+
+bench: bench-web
