@@ -8,6 +8,7 @@ set -uo pipefail
 source "$(dirname "$0")/../tests/checks.sh"
 
 readonly package=gavrento
+packaging_dir=$(cd "$(dirname "$0")" && pwd)
 build_dir=$(realpath "${1:?usage: check-deb.sh <build-dir>}")
 # The version and the application id, as the build made them from CMakeLists.txt.
 release_fact() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$build_dir/generated/runtime/release.h"; }
@@ -68,15 +69,22 @@ missing_files() {
     /usr/share/doc/gavrento/copyright
     /usr/share/doc/gavrento/changelog.gz
   )
-  local size
-  for size in 16 32 48 64 128 256; do
-    files+=("/usr/share/icons/hicolor/${size}x${size}/apps/gavrento.png")
-  done
   local file
   for file in "${files[@]}"; do
     [[ -f $file ]] || echo "$file"
   done
   [[ -x /usr/bin/gavrento ]] || echo "/usr/bin/gavrento is not executable"
+}
+
+# How the icon theme's PNGs installed differ from the committed ones: another list of sizes,
+# or other bytes.
+icon_differences() {
+  local committed
+  diff <(cd "$packaging_dir" && ls icons/hicolor/*x*/apps/gavrento.png) \
+    <(cd /usr/share && ls icons/hicolor/*x*/apps/gavrento.png)
+  for committed in "$packaging_dir"/icons/hicolor/*x*/apps/gavrento.png; do
+    cmp -s "$committed" "/usr/share/${committed#"$packaging_dir"/}" || echo "$committed differs"
+  done
 }
 
 # The window has no way to report success headlessly, so "still running after a while" is the
@@ -108,8 +116,9 @@ else
   echo "NOT CHECKED: the installed tree's AppStream data (appstreamcli is not installed)"
 fi
 check "dpkg installs it" install_package || finish "Debian package"
-expect "every file is in place: program, menu entry, metainfo, icons, manual, documents" \
+expect "every file is in place: program, menu entry, metainfo, scalable icon, manual, documents" \
   "$(missing_files)" ""
+expect "the icon theme's PNGs are the committed ones, at each committed size" "$(icon_differences 2>&1)" ""
 check "the installed program starts and keeps running, offscreen" program_keeps_running
 check "dpkg purges it" purge_package
 check "nothing of it is installed after purging" eval "! dpkg-query -W $package >/dev/null 2>&1"

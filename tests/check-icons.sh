@@ -47,11 +47,14 @@ if ! "$packaging/tools/render-icons.sh" "$fresh"; then
   fail "the icons render from the SVG"
   finish
 fi
-for size in 16 32 48 64 128 256; do
-  png=icons/hicolor/${size}x${size}/apps/gavrento.png
-  expect "the SVG renders to the committed $size px PNG, at that size" \
-    "$(identify -format '%wx%h ' "$packaging/$png")$(compare -metric AE "$packaging/$png" "$fresh/$png" null: 2>&1)" \
-    "${size}x${size} 0"
+committed_pngs=("$packaging"/icons/hicolor/*x*/apps/gavrento.png)
+check "the icon theme has PNGs" test -f "${committed_pngs[0]}"
+for committed in "${committed_pngs[@]}"; do
+  png=${committed#"$packaging"/}
+  size=$(basename "$(dirname "$(dirname "$png")")")
+  expect "the SVG renders to the committed $size PNG, at that size" \
+    "$(identify -format '%wx%h ' "$committed")$(compare -metric AE "$committed" "$fresh/$png" null: 2>&1)" \
+    "$size 0"
 done
 mkdir "$fresh/images"
 icotool -x -o "$fresh/images" "$fresh/windows/gavrento.ico"

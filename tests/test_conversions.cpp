@@ -12,6 +12,7 @@
 #include "runtime/conversions.h"
 #include "runtime/run_time_error.h"
 #include "test_table.h"
+#include "worked_results.h"
 
 using gavrento::NumberFromText;
 using gavrento::Variant;
@@ -156,22 +157,10 @@ class TestConversions : public QObject {
 
   void workedResults_data() {
     Columns<double, QString, QString>("altezza", "uomo", "donna");
-    QTest::newRow("0") << 0.0 << "-88"
-                       << "-92.5";
-    QTest::newRow("110") << 110.0 << "11.6062992125984"
-                         << "7.10629921259842";
-    QTest::newRow("110.01") << 110.01 << "11.6153543307087"
-                            << "7.11535433070866";
-    QTest::newRow("152.4") << 152.4 << "50"
-                           << "45.5";
-    QTest::newRow("160") << 160.0 << "56.8818897637795"
-                         << "52.3818897637795";
-    QTest::newRow("175") << 175.0 << "70.4645669291339"
-                         << "65.9645669291339";
-    QTest::newRow("180") << 180.0 << "74.992125984252"
-                         << "70.492125984252";
-    QTest::newRow("200") << 200.0 << "93.1023622047244"
-                         << "88.6023622047244";
+    for (const gavrento::test::WorkedResult& worked : gavrento::test::kWorkedResults) {
+      QTest::newRow(worked.altezza)
+          << QByteArray(worked.altezza).toDouble() << worked.uomo << worked.donna;
+    }
   }
   void workedResults() {
     QFETCH(double, altezza);

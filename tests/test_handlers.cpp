@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "expected_messages.h"
 #include "runtime/run_time_error.h"
 #include "test_table.h"
 #include "window/supeficie.h"
@@ -52,9 +53,9 @@ class RecordingServices : public gavrento::Services {
   }
 };
 
-const std::string kWarning =
-    "MsgBox Il valore dell'altezza deve essere maggiore di 110 cm|64|"
-    "ATTENZIONE inserita altezza di un bambino !!!";
+// An information box (64) with OK alone (0).
+const std::string kWarning = std::string("MsgBox ") + gavrento::test::kChildWarningText + "|64|" +
+                             gavrento::test::kChildWarningTitle;
 
 }  // namespace
 

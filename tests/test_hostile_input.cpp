@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QtTest>
 
+#include "expected_messages.h"
 #include "test_table.h"
 #include "window_fixture.h"
 
@@ -16,9 +17,6 @@ namespace {
 
 constexpr qsizetype kMegabyte = 1 << 20;
 constexpr qsizetype kLineEditLimit = 32767;  // QLineEdit's default maxLength
-
-const QString kOverflowReport = "Errore di run-time '6':\nOverflow";
-const QString kWarningText = "Il valore dell'altezza deve essere maggiore di 110 cm";
 
 enum class Entry { kTyped, kPasted };
 enum class Outcome { kResult, kWarningAndResult, kOverflow };
@@ -147,12 +145,12 @@ class TestHostileInput : public QObject {
     window.Click("CmdCalcola");
     if (outcome == Outcome::kOverflow) {
       QCOMPARE(answerer.Seen().size(), 1U);
-      QCOMPARE(answerer.Seen().front().text, kOverflowReport);
+      QCOMPARE(answerer.Seen().front().text, QString(gavrento::test::kOverflowReport));
       QCOMPARE(answerer.Seen().front().icon, QMessageBox::Critical);
     } else {
       QCOMPARE(answerer.Seen().size(), outcome == Outcome::kWarningAndResult ? 1U : 0U);
       if (outcome == Outcome::kWarningAndResult) {
-        QCOMPARE(answerer.Seen().front().text, kWarningText);
+        QCOMPARE(answerer.Seen().front().text, QString(gavrento::test::kChildWarningText));
       }
     }
     QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(uomo));

@@ -1,5 +1,7 @@
 // The built program as a real process on a real (virtual) X display: how it ends, with
 // which exit status, and that it leaves nothing behind.
+#include <signal.h>
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,8 +28,11 @@ class VirtualDisplay {
     server_.start(
         "Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"});
     if (!server_.waitForStarted()) return;
-    PollUntil([&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; });
-    if (server_.canReadLine()) name_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
+    const bool answered = QTest::qWaitFor(
+        [&] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; },
+        kPatienceMs);
+    if (answered && server_.canReadLine())
+      name_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
   }
   ~VirtualDisplay() {
     server_.terminate();
@@ -35,28 +40,24 @@ class VirtualDisplay {
   }
   const QString& Name() const { return name_; }
 
-  template <typename Condition>
-  static bool PollUntil(Condition done) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-      if (timer.elapsed() > kPatienceMs) return false;
-      QTest::qWait(20);
-    }
-    return true;
-  }
-
  private:
   QProcess server_;
   QString name_;
 };
 
+// How the program is given its runtime folder: a private one; none, as in a shell reached
+// through sudo; or one that others may read, which Qt warns about while the application
+// object is made, and uses.
+enum class RuntimeFolder { kPrivate, kUnset, kOpenToOthers };
+
 // The program with a home, a temporary folder and XDG folders of its own, all empty at the
-// start; or, as in a shell reached through sudo, without XDG_RUNTIME_DIR. Without a display
-// it starts as from an ssh session without forwarding: nothing names one.
+// start, and any more variables given as NAME=value. Without a display it starts as from an
+// ssh session without forwarding: nothing names one.
 class RunningProgram {
  public:
-  explicit RunningProgram(const QString& display, bool runtime_dir_set = true) : display_(display) {
+  explicit RunningProgram(const QString& display, RuntimeFolder runtime = RuntimeFolder::kPrivate,
+                          const QStringList& more_environment = {})
+      : display_(display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
     if (!display.isEmpty()) {
@@ -68,11 +69,19 @@ class RunningProgram {
     env.remove("XDG_RUNTIME_DIR");
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
                             "XDG_RUNTIME_DIR"}) {
-      if (!runtime_dir_set && QLatin1String(var) == "XDG_RUNTIME_DIR") continue;
+      const bool runtime_folder = QLatin1String(var) == "XDG_RUNTIME_DIR";
+      if (runtime_folder && runtime == RuntimeFolder::kUnset) continue;
       QDir(home_.path()).mkdir(var);
       const QString dir = home_.path() + "/" + var;
-      QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+      if (runtime_folder && runtime == RuntimeFolder::kOpenToOthers) {
+        permissions |= QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+      }
+      QFile::setPermissions(dir, permissions);
       env.insert(var, dir);
+    }
+    for (const QString& setting : more_environment) {
+      env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     }
     process_.setProcessEnvironment(env);
     process_.start(kGavrento, QStringList{});
@@ -81,12 +90,14 @@ class RunningProgram {
   // The X window of the program, once it is mapped.
   std::optional<QString> WaitForWindow() {
     QString id;
-    VirtualDisplay::PollUntil([&] {
-      id = Tool("xdotool", {"search", "--onlyvisible", "--name", "^Calcolo del Gavrento"})
-               .section('\n', 0, 0);
-      return !id.isEmpty();
-    });
-    if (id.isEmpty()) {
+    const bool mapped = QTest::qWaitFor(
+        [&] {
+          id = Tool("xdotool", {"search", "--onlyvisible", "--name", "^Calcolo del Gavrento"})
+                   .section('\n', 0, 0);
+          return !id.isEmpty();
+        },
+        kPatienceMs);
+    if (!mapped) {
       qWarning() << "no window; the program said:" << process_.readAllStandardError();
       return std::nullopt;
     }
@@ -110,20 +121,19 @@ class RunningProgram {
   bool CloseWindow(const QString& window) {
     for (int attempt = 0; attempt < 10; ++attempt) {
       Tool(kCloseWindow, {window});
-      QElapsedTimer timer;
-      timer.start();
-      while (timer.elapsed() < 1000) {
-        if (process_.state() == QProcess::NotRunning) return true;
-        QTest::qWait(20);
+      if (QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 1000)) {
+        return true;
       }
     }
     return false;
   }
 
   bool Ended() {
-    return VirtualDisplay::PollUntil([&] { return process_.state() == QProcess::NotRunning; });
+    return QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, kPatienceMs);
   }
   QByteArray Errors() { return process_.readAllStandardError(); }
+  void Send(int signal_number) const { ::kill(pid_t(process_.processId()), signal_number); }
+  bool Running() const { return process_.state() == QProcess::Running; }
   int ExitCode() const { return process_.exitCode(); }
   QProcess::ExitStatus ExitStatus() const { return process_.exitStatus(); }
 
@@ -210,7 +220,8 @@ class TestProgramProcess : public QObject {
   void aSessionLeavesNoFiles() {
     QFETCH(bool, close);
     QFETCH(bool, runtime_dir_set);
-    RunningProgram program(display_.Name(), runtime_dir_set);
+    RunningProgram program(display_.Name(),
+                           runtime_dir_set ? RuntimeFolder::kPrivate : RuntimeFolder::kUnset);
     const auto window = program.WaitForWindow();
     QVERIFY(window);
     // Into the height box, type, then Calcola and Cancella, all with the mouse.
@@ -239,7 +250,7 @@ class TestProgramProcess : public QObject {
   }
   void withoutADisplayOneLineSaysSo() {
     QFETCH(QString, display);
-    RunningProgram program(display, false);
+    RunningProgram program(display, RuntimeFolder::kUnset);
     QVERIFY(program.Ended());
     QCOMPARE(program.ExitStatus(), QProcess::NormalExit);
     QCOMPARE(program.ExitCode(), 1);
@@ -249,6 +260,63 @@ class TestProgramProcess : public QObject {
                  "Gavrento: Impossibile aprire la finestra: nessun display disponibile"),
              qPrintable(said.front()));
     QCOMPARE(program.FilesLeft(), QStringList{});
+  }
+
+  // Ended from outside, by timeout, Ctrl+C, a logout or a service manager, the program
+  // removes its private runtime folder and ends by that same signal, as its parent sees.
+  void endedByASignalLeavesNothing_data() {
+    QTest::addColumn<int>("signal_number");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+  void endedByASignalLeavesNothing() {
+    QFETCH(int, signal_number);
+    RunningProgram program(display_.Name(), RuntimeFolder::kUnset);
+    QVERIFY(program.WaitForWindow());
+    const QStringList running = program.FilesLeft();
+    QCOMPARE(running.size(), 1);
+    QVERIFY2(running.front().section('/', -1).startsWith("gavrento-"), qPrintable(running.front()));
+    program.Send(signal_number);
+    QVERIFY(program.Ended());
+    QCOMPARE(program.ExitStatus(), QProcess::CrashExit);
+    QCOMPARE(program.ExitCode(), signal_number);  // QProcess gives the signal's number
+    QCOMPARE(program.FilesLeft(), QStringList{});
+  }
+
+  // With a display, what Qt says while the application object is made stops nothing: it
+  // reaches the standard error as Qt prints it (its type and category kept), and the window
+  // comes up.
+  void aWarningWhileConnectingIsPassedOn() {
+    RunningProgram program(display_.Name(), RuntimeFolder::kOpenToOthers,
+                           {"QT_MESSAGE_PATTERN=%{type} %{category}: %{message}"});
+    QVERIFY(program.WaitForWindow());
+    const QString said = QString::fromUtf8(program.Errors());
+    QVERIFY2(said.contains(QRegularExpression(
+                 "^warning default: QStandardPaths: wrong permissions on runtime directory "
+                 "\\S+/XDG_RUNTIME_DIR, 0755 instead of 0700$",
+                 QRegularExpression::MultilineOption)),
+             qPrintable(said));
+  }
+
+  // Once the window is up, Qt's messages go out as they come, while the program runs: here
+  // the events of a key pressed on the window, which Qt logs when asked to.
+  void aMessageOnceRunningIsPassedOnAtOnce() {
+    RunningProgram program(display_.Name(), RuntimeFolder::kPrivate,
+                           {"QT_LOGGING_RULES=qt.qpa.events=true"});
+    const auto window = program.WaitForWindow();
+    QVERIFY(window);
+    program.Errors();  // what was said while starting
+    program.Tool("xdotool", {"key", "--window", *window, "a"});
+    QByteArray said;
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                   said += program.Errors();
+                   return said.contains("qt.qpa.events");
+                 },
+                 kPatienceMs),
+             "nothing said after the window came up");
+    QVERIFY(program.Running());
   }
 
  private:

@@ -3,13 +3,19 @@
 #include <sys/resource.h>
 
 #include <QtTest>
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "window_fixture.h"
+#include "worked_results.h"
 
+using gavrento::test::kWorkedResults;
 using gavrento::test::MessageBoxAnswerer;
 using gavrento::test::UserDecimalSeparator;
 using gavrento::test::WindowFixture;
+using gavrento::test::Worked;
+using gavrento::test::WorkedResult;
 
 namespace {
 
@@ -18,18 +24,14 @@ constexpr int kRounds = 5000;  // a Calcola and a Cancella each: 10,000 clicks
 constexpr long kAllowedGrowthKb = 1024;
 
 // Heights with their worked results, typed in turn; every kOneChildIn-th is a child's.
-struct Worked {
-  const char* altezza;
-  const char* uomo;
-  const char* donna;
-};
-constexpr Worked kAdults[] = {
-    {"180", "74.992125984252", "70.492125984252"},
-    {"152.4", "50", "45.5"},
-    {"205.7", "98.263779527559", "93.763779527559"},
-};
-constexpr Worked kChild{"86.38", "-9.78188976377954", "-14.2818897637795"};
 constexpr std::size_t kOneChildIn = 50;
+const auto kAdults = [] {
+  std::vector<WorkedResult> adults;
+  std::ranges::copy_if(kWorkedResults, std::back_inserter(adults),
+                       [](const WorkedResult& worked) { return !worked.bambino; });
+  return adults;
+}();
+const WorkedResult& kChild = Worked("86.38");
 
 long PeakKilobytes() {
   rusage usage{};
@@ -49,7 +51,7 @@ class Rounds {
   bool Run(int count) {
     for (int i = 0; i < count; ++i) {
       const bool child = ++rounds_ % kOneChildIn == 0;
-      const Worked& height = child ? kChild : kAdults[rounds_ % std::size(kAdults)];
+      const WorkedResult& height = child ? kChild : kAdults[rounds_ % kAdults.size()];
       window_.Type("TxtAltezza", height.altezza);
       window_.Click("CmdCalcola");
       if (!Shows("TxtGavrentoUomo", Shown(height.uomo)) ||

@@ -177,7 +177,7 @@ class TestSupeficieRecord : public QObject {
   }
 
   // What the program declares about itself: Italian, one window that is also where it
-  // starts, no help file.
+  // starts, the release the build names, no help file.
   void descriptor() {
     const gavrento::ProjectDescriptor& project = gavrento::kProgetto;
     QCOMPARE(project.startup.record, &kSupeficie);
@@ -187,7 +187,7 @@ class TestSupeficieRecord : public QObject {
     QCOMPARE(Text(project.name), QString("Gavrento"));
     QCOMPARE(Text(project.description), QString("Gavrento"));
     QCOMPARE(Text(project.executable), QString("Gavrento"));
-    QCOMPARE(Text(project.version), QString("1.00"));
+    QCOMPARE(Text(project.version), QString(PROJECT_VERSION));
     QVERIFY(project.help_file.empty());
   }
 };

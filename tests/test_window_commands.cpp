@@ -1,9 +1,11 @@
 // Calcola, Cancella and the run-time error report, used through the real window.
 #include <QtTest>
 
+#include "expected_messages.h"
 #include "runtime/run_time_error.h"
 #include "test_table.h"
 #include "window_fixture.h"
+#include "worked_results.h"
 
 using gavrento::test::Columns;
 using gavrento::test::MessageBoxAnswerer;
@@ -12,8 +14,7 @@ using gavrento::test::WindowFixture;
 
 namespace {
 
-const QString kWarningText = "Il valore dell'altezza deve essere maggiore di 110 cm";
-const QString kWarningTitle = "ATTENZIONE inserita altezza di un bambino !!!";
+using gavrento::test::Worked;
 
 QString Localised(QString text) {
   return text.replace('.', UserDecimalSeparator());
@@ -39,40 +40,12 @@ class TestWindowCommands : public QObject {
 
   void workedValues_data() {
     Columns<QString, QString, QString>("height", "uomo", "donna");
-    QTest::newRow("0") << "0"
-                       << "-88"
-                       << "-92.5";
-    QTest::newRow("110") << "110"
-                         << "11.6062992125984"
-                         << "7.10629921259842";
-    QTest::newRow("110.01") << "110.01"
-                            << "11.6153543307087"
-                            << "7.11535433070866";
-    QTest::newRow("152.4") << "152.4"
-                           << "50"
-                           << "45.5";
-    QTest::newRow("160") << "160"
-                         << "56.8818897637795"
-                         << "52.3818897637795";
-    QTest::newRow("175") << "175"
-                         << "70.4645669291339"
-                         << "65.9645669291339";
-    QTest::newRow("180") << "180"
-                         << "74.992125984252"
-                         << "70.492125984252";
-    QTest::newRow("200") << "200"
-                         << "93.1023622047244"
-                         << "88.6023622047244";
-    QTest::newRow("comma stops the reading") << "180,5"
-                                             << "74.992125984252"
-                                             << "70.492125984252";
-    QTest::newRow("leading blank") << " 180"
-                                   << "74.992125984252"
-                                   << "70.492125984252";
-    // Multiplying before dividing would end in ...929 for the man.
-    QTest::newRow("order of the steps") << "100.3"
-                                        << "2.82283464566928"
-                                        << "-1.67716535433072";
+    for (const gavrento::test::WorkedResult& worked : gavrento::test::kWorkedResults) {
+      QTest::newRow(worked.altezza) << worked.altezza << worked.uomo << worked.donna;
+    }
+    QTest::newRow("comma stops the reading")
+        << "180,5" << Worked("180").uomo << Worked("180").donna;
+    QTest::newRow("leading blank") << " 180" << Worked("180").uomo << Worked("180").donna;
   }
   void workedValues() {
     QFETCH(QString, height);
@@ -91,13 +64,12 @@ class TestWindowCommands : public QObject {
 
   void warning_data() {
     Columns<QString, bool, QString>("height", "warned", "uomo");
-    QTest::newRow("empty box") << "" << true << "-88";
-    QTest::newRow("0") << "0" << true << "-88";
-    QTest::newRow("letters only") << "abc" << true << "-88";
-    QTest::newRow("blank left by Cancella") << " " << true << "-88";
-    QTest::newRow("110") << "110" << true << "11.6062992125984";
-    QTest::newRow("110.01") << "110.01" << false << "11.6153543307087";
-    QTest::newRow("180") << "180" << false << "74.992125984252";
+    QTest::newRow("empty box") << "" << true << Worked("0").uomo;
+    QTest::newRow("letters only") << "abc" << true << Worked("0").uomo;
+    QTest::newRow("blank left by Cancella") << " " << true << Worked("0").uomo;
+    for (const gavrento::test::WorkedResult& worked : gavrento::test::kWorkedResults) {
+      QTest::newRow(worked.altezza) << worked.altezza << worked.bambino << worked.uomo;
+    }
   }
   void warning() {
     QFETCH(QString, height);
@@ -110,8 +82,8 @@ class TestWindowCommands : public QObject {
     QCOMPARE(answerer.Seen().size(), warned ? 1U : 0U);
     if (warned) {
       const auto& box = answerer.Seen().front();
-      QCOMPARE(box.text, kWarningText);
-      QCOMPARE(box.title, kWarningTitle);
+      QCOMPARE(box.text, QString(gavrento::test::kChildWarningText));
+      QCOMPARE(box.title, QString(gavrento::test::kChildWarningTitle));
       QCOMPARE(box.icon, QMessageBox::Information);
       QCOMPARE(box.buttons, QStringList{"OK"});
     }
@@ -131,7 +103,7 @@ class TestWindowCommands : public QObject {
     // A height typed after the blank still reads.
     QTest::keyClicks(window.Box("TxtAltezza"), "175");
     window.Click("CmdCalcola");
-    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised("70.4645669291339"));
+    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(Worked("175").uomo));
   }
 
   void calcolaTwiceOverwritesTypedText() {
@@ -142,7 +114,7 @@ class TestWindowCommands : public QObject {
     window.Type("TxtGavrentoUomo", "scritto a mano");
     window.Type("TxtGavrentoDonna", "anche qui");
     window.Click("CmdCalcola");
-    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised("56.8818897637795"));
+    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(Worked("160").uomo));
     QCOMPARE(window.Box("TxtGavrentoDonna")->text(), first);
   }
 
@@ -156,15 +128,15 @@ class TestWindowCommands : public QObject {
     QCOMPARE(answerer.Seen().size(), 1U);
     const auto& report = answerer.Seen().front();
     QCOMPARE(report.title, QString("Gavrento"));
-    QCOMPARE(report.text, QString("Errore di run-time '6':\nOverflow"));
+    QCOMPARE(report.text, QString(gavrento::test::kOverflowReport));
     QCOMPARE(report.icon, QMessageBox::Critical);
     QCOMPARE(window.Form().Altezza, 180.0);
-    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised("74.992125984252"));
-    QCOMPARE(window.Box("TxtGavrentoDonna")->text(), Localised("70.492125984252"));
+    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(Worked("180").uomo));
+    QCOMPARE(window.Box("TxtGavrentoDonna")->text(), Localised(Worked("180").donna));
     QCOMPARE(window.Box("TxtAltezza")->text(), QString("1e400"));
     window.Type("TxtAltezza", "200");
     window.Click("CmdCalcola");
-    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised("93.1023622047244"));
+    QCOMPARE(window.Box("TxtGavrentoUomo")->text(), Localised(Worked("200").uomo));
   }
 
   // The errors that typing into the window cannot bring about, reported as any other.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every raster icon from the one drawing, icons/hicolor/scalable/apps/gavrento.svg:
-#   icons/hicolor/<N>x<N>/apps/gavrento.png   antialiased, as rsvg-convert draws them
+#   icons/hicolor/<N>x<N>/apps/gavrento.png   antialiased, as rsvg-convert draws them, for
+#       each size folder in the packaging folder: the committed folders are the list of sizes
+#       (to add one, make its folder icons/hicolor/<N>x<N>/apps and render)
 #   windows/gavrento.ico                      the declared images first, as Windows has always
 #       had them: 32x32 in 2 colours, 32x32 and 16x16 in 16; then 32-bit 48x48 and 256x256
 #       for large display scales, the 256 px one stored as PNG, as Windows expects.
@@ -18,7 +20,6 @@ tools=$(cd "$(dirname "$0")" && pwd)
 packaging=$(dirname "$tools")
 output=${1:-$packaging}
 svg=$packaging/icons/hicolor/scalable/apps/gavrento.svg
-readonly kHicolorSizes=(16 32 48 64 128 256)
 # The sixteen Windows colours, in their usual order, and the two of the monochrome image.
 readonly kSixteenColours=('#000000' '#800000' '#008000' '#808000' '#000080' '#800080' '#008080'
   '#c0c0c0' '#808080' '#ff0000' '#00ff00' '#ffff00' '#0000ff' '#ff00ff' '#00ffff' '#ffffff')
@@ -31,9 +32,11 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for size in "${kHicolorSizes[@]}"; do
-  mkdir -p "$output/icons/hicolor/${size}x${size}/apps"
-  rsvg-convert -w "$size" -h "$size" "$svg" -o "$output/icons/hicolor/${size}x${size}/apps/gavrento.png"
+for folder in "$packaging"/icons/hicolor/*x*/apps; do
+  size_folder=$(basename "$(dirname "$folder")")
+  size=${size_folder%x*}
+  mkdir -p "$output/icons/hicolor/$size_folder/apps"
+  rsvg-convert -w "$size" -h "$size" "$svg" -o "$output/icons/hicolor/$size_folder/apps/gavrento.png"
 done
 
 palette() { # palette FILE COLOUR...: a strip of one pixel per colour, for -remap

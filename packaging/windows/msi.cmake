@@ -1,7 +1,9 @@
 # Makes the Windows Installer package of one Gavrento.exe, the same bytes from the same inputs.
 #
-#   cmake -DSOURCE_DIR=DIR -DVERSION=1.00 -DARCH=x86_64 -DEXECUTABLE=Gavrento.exe
-#         -DOUTPUT=Gavrento-1.00-x64.msi -DWORK_DIR=DIR -P packaging/windows/msi.cmake
+#   cmake -DSOURCE_DIR=DIR -DVERSION=1.00 "-DDESCRIPTION=Calcola ..." -DARCH=x86_64
+#         -DEXECUTABLE=Gavrento.exe -DOUTPUT=Gavrento-1.00-x64.msi -DWORK_DIR=DIR
+#         -P packaging/windows/msi.cmake
+# VERSION and DESCRIPTION are the project's, as CMakeLists.txt names them.
 #
 # wixl builds the package from gavrento.wxs.in; msibuild then stamps its summary. Left to
 # themselves they would make every package different: wixl draws a new package code and
@@ -13,7 +15,7 @@
 # the bytes do not depend on the builder's language.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(name SOURCE_DIR VERSION ARCH EXECUTABLE OUTPUT WORK_DIR)
+foreach(name SOURCE_DIR VERSION DESCRIPTION ARCH EXECUTABLE OUTPUT WORK_DIR)
   if(NOT DEFINED ${name})
     message(FATAL_ERROR "msi.cmake needs -D${name}=...")
   endif()
@@ -38,7 +40,7 @@ string(UUID MSI_PRODUCT_CODE NAMESPACE ${MSI_NAMESPACE}
   NAME "Gavrento ${MSI_ARCH_LABEL} ${MSI_VERSION}" TYPE SHA1 UPPER)
 set(MSI_SUBJECT "Gavrento ${VERSION}")
 # What the program does: the package's comment and the Start-menu shortcut's description.
-set(MSI_DESCRIPTION "Calcola il peso ideale dell'uomo e della donna")
+set(MSI_DESCRIPTION "${DESCRIPTION}")
 
 # The commit's time, unless SOURCE_DATE_EPOCH is set already (the Debian package's rule).
 set(CPACK_GAVRENTO_SOURCE_DIR ${SOURCE_DIR})

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <utility>
 
@@ -28,14 +29,12 @@ void BindClicks(const LoadedWindow& loaded) {
   }
 }
 
-// The title bar and the window switcher want small sizes; desktops take larger ones from
-// the installed icon theme, through the desktop entry. Decoding only these keeps the
-// window's first appearance quicker and its memory smaller.
+// Every size the build put in the resources (runtime/qt/CMakeLists.txt chooses them).
 QIcon ApplicationIcon() {
   QIcon icon;
-  for (const char* size : {"16x16", "32x32", "48x48"}) {
-    icon.addFile(QStringLiteral(":/icons/%1/apps/gavrento.png").arg(QLatin1String(size)));
-  }
+  QDirIterator images(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                      QDirIterator::Subdirectories);
+  while (images.hasNext()) icon.addFile(images.next());
   return icon;
 }
 
@@ -55,7 +54,7 @@ LoadedWindow LoadStartupWindow(const ProjectDescriptor& project,
 
 int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   SettleRuntimeDirectory();
-  DisplayConnection connection(project.name, &RemoveRuntimeStandIn);
+  DisplayConnection connection(project.name, &RemovePrivateRuntimeFolder);
   QApplication application(argc, argv);
   connection.Established();
   QApplication::setApplicationName(Utf8(project.name));
@@ -64,12 +63,12 @@ int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
   const LoadedWindow loaded = LoadStartupWindow(project, [] {
-    RemoveRuntimeStandIn();
+    RemovePrivateRuntimeFolder();
     EndProcessAtOnce();
   });
   loaded.window->show();
   const int status = QApplication::exec();
-  RemoveRuntimeStandIn();
+  RemovePrivateRuntimeFolder();
   return status;
 }
 

@@ -2,12 +2,16 @@
 # What Gavrento.exe carries, read from the file with binutils, icoutils and xmllint: a GUI
 # program for the processor it was built for, importing only Windows' own libraries,
 # hardened and without a build time, with its manifest, its Italian version block and its
-# icon: the three declared images, then 48 and 256 px ones for large display scales.
-# Usage: tests/windows/check-executable.sh Gavrento.exe ARCH   (ARCH: i686 or x86_64)
+# icon, image for image the committed packaging/windows/gavrento.ico.
+# Usage: tests/windows/check-executable.sh Gavrento.exe ARCH VERSION
+#   ARCH: i686 or x86_64; VERSION (MAJOR.MINOR) as the build has it from CMakeLists.txt
 set -uo pipefail
 exe=$1
 arch=$2
-source "$(dirname "$0")/../checks.sh"
+version=$3
+here=$(dirname "$0")
+source "$here/../checks.sh"
+committed_icon=$here/../../packaging/windows/gavrento.ico
 work_folder
 
 declare -A kFormat=([i686]=pei-i386 [x86_64]=pei-x86-64)
@@ -27,13 +31,14 @@ expect "security flags: ${kSecurityFlags[$arch]}" \
 expect "no link time stamp" "$(sed -n 's/^Time\/Date\s*//p' <<<"$headers")" "Thu Jan  1 00:00:00 1970"
 
 # Every resource is tagged Italian (1040), as its version strings are, but the manifest,
-# which holds no text for people and is neutral (0).
-expect "resources: five icon images, the icon group and the version block in Italian, the manifest" \
+# which holds no text for people and is neutral (0): an image for each of the committed
+# icon's, the icon group, the version block, the manifest.
+image_count=$(icotool -l "$committed_icon" | wc -l)
+expect "resources: $image_count icon images, the icon group and the version block in Italian, the manifest" \
   "$(wrestool -l "$exe" | awk '{ print $1, $2, $3 }')" \
-  "$(lines '--type=3 --name=1 --language=1040' '--type=3 --name=2 --language=1040' \
-    '--type=3 --name=3 --language=1040' '--type=3 --name=4 --language=1040' \
-    '--type=3 --name=5 --language=1040' '--type=14 --name=1 --language=1040' \
-    '--type=16 --name=1 --language=1040' '--type=24 --name=1 --language=0')"
+  "$(for ((name = 1; name <= image_count; ++name)); do echo "--type=3 --name=$name --language=1040"; done
+    lines '--type=14 --name=1 --language=1040' '--type=16 --name=1 --language=1040' \
+      '--type=24 --name=1 --language=0')"
 
 # The manifest, id 1 of type 24, the one Windows reads as the program starts. A manifest
 # Windows cannot read stops the program from starting at all, so it is read whole first.
@@ -65,31 +70,37 @@ expect "manifest: the older declaration, per monitor from Windows 8.1" \
 
 wrestool --raw -x --type=16 "$exe" >"$work/version"
 strings_of_version=$(strings -el "$work/version" | paste -sd' ')
-for pair in "FileVersion 1.00" "ProductVersion 1.00" "ProductName Gavrento" \
+for pair in "FileVersion $version" "ProductVersion $version" "ProductName Gavrento" \
   "InternalName Gavrento" "OriginalFilename Gavrento.exe" "StringFileInfo 041004B0"; do
   expect "version: $pair" "$(grep -oF -- "$pair" <<<"$strings_of_version")" "$pair"
 done
 # The Translation value closes the block: Italian (0x0410) in Unicode (code page 1200).
 expect "version: translation Italian, Unicode" "$(tail -c 4 "$work/version" | od -An -tx2 | xargs)" \
   "0410 04b0"
-# VS_FIXEDFILEINFO: its signature, its own version, then file and product version 1.0.0.0.
-expect "version: fixed file and product version 1.0.0.0" \
+# VS_FIXEDFILEINFO: its signature, its own version, then file and product version
+# MAJOR.MINOR.0.0, each as two 32-bit words (major and minor in the high and low halves).
+IFS=. read -r major minor <<<"$version"
+fixed=$(printf '%08x' $(((10#$major << 16) | 10#$minor)))
+expect "version: fixed file and product version $((10#$major)).$((10#$minor)).0.0" \
   "$(od -An -tx4 -v "$work/version" | xargs | grep -oE 'feef04bd( [0-9a-f]{8}){5}')" \
-  "feef04bd 00010000 00010000 00000000 00010000 00000000"
+  "feef04bd 00010000 $fixed 00000000 $fixed 00000000"
 
-# The icon group as it lists its images, then each image as it is stored and drawn: the
-# declared ones first, as older Windows take the first that fits.
+# The icon group lists the committed icon's images in its order (the declared ones first, as
+# older Windows take the first that fits), each stored as there and drawing the same pixels.
 wrestool -x --type=14 "$exe" >"$work/gavrento.ico"
-expect "icon group: 32x32 in 2 colours, 32x32 and 16x16 in 16, 48x48 and 256x256 in 32 bits" \
-  "$(icotool -l "$work/gavrento.ico" | awk '{ print $3, $4, $5 }')" \
-  "$(lines '--width=32 --height=32 --bit-depth=1' '--width=32 --height=32 --bit-depth=4' \
-    '--width=16 --height=16 --bit-depth=4' '--width=48 --height=48 --bit-depth=32' \
-    '--width=256 --height=256 --bit-depth=32')"
-icotool -x -o "$work" "$work/gavrento.ico"
-expect "icon images as stored: bitmaps, the 256 px one PNG" \
+listing() { icotool -l "$1" | awk '{ print $3, $4, $5 }'; }
+expect "icon group: the committed icon's images, in its order" \
+  "$(listing "$work/gavrento.ico")" "$(listing "$committed_icon")"
+expect "icon images stored as in the committed icon" \
   "$(identify -format '%m %wx%h\n' "$work/gavrento.ico")" \
-  "$(lines 'ICO 32x32' 'ICO 32x32' 'ICO 16x16' 'ICO 48x48' 'PNG 256x256')"
-expect "icon images as drawn" "$(identify -format '%wx%h\n' "$work"/*.png)" \
-  "$(lines 32x32 32x32 16x16 48x48 256x256)"
+  "$(identify -format '%m %wx%h\n' "$committed_icon")"
+mkdir "$work/built" "$work/committed"
+icotool -x -o "$work/built" "$work/gavrento.ico"
+icotool -x -o "$work/committed" "$committed_icon"
+for committed in "$work"/committed/*.png; do
+  image=$(basename "$committed")
+  expect "icon image ${image#*_} draws as committed" \
+    "$(compare -metric AE "$committed" "$work/built/$image" null: 2>&1)" 0
+done
 
 finish

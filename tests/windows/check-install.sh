@@ -7,9 +7,9 @@
 # nothing of the program left in the files or the registry.
 #
 # Usage: tests/windows/check-install.sh ARCH PACKAGE.msi GAVRENTO.exe READ_CONTROLS.exe PREFIX
-#        VERSION
+#        VERSION DESCRIPTION
 #   ARCH     i686 or x86_64, the processor of the build; PREFIX is made anew for every run
-#   VERSION  as in CMakeLists.txt (1.00)
+#   VERSION, DESCRIPTION  as the build has them from CMakeLists.txt
 # The later versions and the other processor's packages are made here with msi.cmake from the
 # same Gavrento.exe: what they test is the installer's rules, not the program. msiexec is a
 # 64-bit program, so every machine runs this; only starting a 32-bit program needs a machine
@@ -18,7 +18,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-window.sh"
 arch=$1 package=$(realpath "$2") exe=$(realpath "$3") reader_exe=$(realpath "$4")
-prefix=$(realpath -m "$5") version=$6
+prefix=$(realpath -m "$5") version=$6 description=$7
 source_dir=$(cd "$here/../.." && pwd)
 committed_icon=$source_dir/packaging/windows/gavrento.ico
 
@@ -40,7 +40,8 @@ IFS=. read -r major minor <<<"$version"
 later=$((10#$major + 1)).$minor
 make_package() { # make_package VERSION ARCH: prints the package's path
   local out=$work/packages/$1-$2
-  cmake -DSOURCE_DIR="$source_dir" -DVERSION="$1" -DARCH="$2" -DEXECUTABLE="$exe" \
+  cmake -DSOURCE_DIR="$source_dir" -DVERSION="$1" -DDESCRIPTION="$description" -DARCH="$2" \
+    -DEXECUTABLE="$exe" \
     -DOUTPUT="$out.msi" -DWORK_DIR="$out" -P "$source_dir/packaging/windows/msi.cmake" \
     >"$out.log" 2>&1 || { cat "$out.log" >&2; return 1; }
   echo "$out.msi"
@@ -113,7 +114,7 @@ check "Gavrento.exe is in $folder, as built" cmp -s "$(unix_path "$folder\\Gavre
 expect "the Start menu has one shortcut named Gavrento" "$(shortcuts | wc -l)" 1
 expect "it starts the installed program, in its folder, and says what it does in Italian" \
   "$(link_field 'Local path')|$(link_field 'Working directory')|$(link_field Description)" \
-  "$folder\\Gavrento.exe|$folder\\|Calcola il peso ideale dell'uomo e della donna"
+  "$folder\\Gavrento.exe|$folder\\|$description"
 check "its icon is packaging/windows/gavrento.ico" \
   cmp -s "$(unix_path "$(link_field 'Icon location')")" "$committed_icon"
 

@@ -2,11 +2,12 @@
 # The same executable packed twice gives the same Windows Installer package, byte for byte,
 # whatever the folder, the clock, the time zone, the locale and the executable's modification
 # time; and a package that holds something else gets a package code of its own.
-# Usage: tests/windows/check-msi-reproducible.sh ARCH GAVRENTO.exe VERSION
+# Usage: tests/windows/check-msi-reproducible.sh ARCH GAVRENTO.exe VERSION DESCRIPTION
+#   VERSION and DESCRIPTION as the build has them from CMakeLists.txt
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
-arch=$1 exe=$2 version=$3
+arch=$1 exe=$2 version=$3 description=$4
 source_dir=$(cd "$here/../.." && pwd)
 
 work_folder
@@ -18,8 +19,8 @@ pack() {
   mkdir -p "$folder"
   cp "$exe" "$folder/Gavrento.exe"
   touch -d "@$((1000000000 + RANDOM * 10000))" "$folder/Gavrento.exe"  # a time of its own
-  env "$@" cmake -DSOURCE_DIR="$source_dir" -DVERSION="$package_version" -DARCH="$arch" \
-    -DEXECUTABLE="$folder/Gavrento.exe" -DOUTPUT="$folder/Gavrento.msi" -DWORK_DIR="$folder/work" \
+  env "$@" cmake -DSOURCE_DIR="$source_dir" -DVERSION="$package_version" -DDESCRIPTION="$description" \
+    -DARCH="$arch" -DEXECUTABLE="$folder/Gavrento.exe" -DOUTPUT="$folder/Gavrento.msi" -DWORK_DIR="$folder/work" \
     -P "$source_dir/packaging/windows/msi.cmake" >"$folder/log" 2>&1 || { cat "$folder/log"; return 1; }
 }
 package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # What a Windows Installer package of Gavrento holds, read with msitools (msiinfo, msiextract).
-# Usage: tests/windows/check-msi.sh ARCH PACKAGE.msi GAVRENTO.exe VERSION
-#   ARCH     i686 or x86_64, the processor of the build; VERSION as in CMakeLists.txt (1.00)
+# Usage: tests/windows/check-msi.sh ARCH PACKAGE.msi GAVRENTO.exe VERSION DESCRIPTION
+#   ARCH     i686 or x86_64, the processor of the build
+#   VERSION, DESCRIPTION  as the build has them from CMakeLists.txt
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../checks.sh"
-arch=$1 package=$(realpath "$2") exe=$(realpath "$3") version=$4
+arch=$1 package=$(realpath "$2") exe=$(realpath "$3") version=$4 description=$5
 committed_icon=$here/../../packaging/windows/gavrento.ico
 
 # The codes Windows knows an installed Gavrento by: released packages carry them, so they
@@ -16,7 +17,8 @@ declare -A kComponentCode=([x86_64]="{D3E2D82C-DA27-48B9-8C09-EA0378D46E5E}"
   [i686]="{04124B76-5DB0-41DA-B5AE-FEC33E23CE85}")
 other_arch=i686
 [[ $arch == i686 ]] && other_arch=x86_64
-# 1.00 is 1.0.0 to Windows Installer, which compares major.minor.build as numbers.
+# MAJOR.MINOR is MAJOR.MINOR.0 to Windows Installer, which compares major.minor.build as
+# numbers, so leading zeros go.
 IFS=. read -r major minor <<<"$version"
 msi_version=$((10#$major)).$((10#$minor)).0
 
@@ -62,7 +64,8 @@ check "the program in the package is the program built" \
 
 shortcut=$(rows Shortcut | awk -F'\t' '{ print $2 "|" $3 "|" $4 "|" $5 "|" $7 "|" $9 "|" $12 }')
 expect "a Start-menu shortcut Gavrento, to the program, with an Italian description" "$shortcut" \
-  "ProgramMenuFolder|Gavrento|Program|[INSTALLDIR]Gavrento.exe|Calcola il peso ideale dell'uomo e della donna|gavrento.ico|INSTALLDIR"
+  "ProgramMenuFolder|Gavrento|Program|[INSTALLDIR]Gavrento.exe|$description|gavrento.ico|INSTALLDIR"
+expect "the package's comment is the program's description" "$(summary Comments)" "$description"
 expect "the shortcut's icon is also the product's icon in Add or Remove Programs" \
   "$(rows Icon | cut -f 1) $(property ARPPRODUCTICON)" "gavrento.ico gavrento.ico"
 msiinfo extract "$package" Icon.gavrento.ico >"$work/icon.ico"
