@@ -4,11 +4,11 @@
 # test (packaging/check-hardening.sh) holds the program to them.
 #
 # Not for Windows: the ELF linker options and the stack probes are not PE's, and the
-# Windows build has its own flags. Not for the sanitizer and fuzz builds either: there
+# Windows build has its own flags; nor for WebAssembly, which has neither. Not for the sanitizer and fuzz builds either: there
 # AddressSanitizer checks every access more strictly than the stack protector and the
 # fortified functions, and the fortified replacements of memcpy and the like would go
 # around its interceptors, so errors would be missed.
-if(WIN32 OR GAVRENTO_SANITIZE OR GAVRENTO_FUZZ)
+if(WIN32 OR EMSCRIPTEN OR GAVRENTO_SANITIZE OR GAVRENTO_FUZZ)
   return()
 endif()
 

@@ -5,7 +5,7 @@
 .PHONY: release release-check release-setup
 
 release-setup:
-	@scripts/install-packages.sh build package
+	@scripts/install-packages.sh build package web
 	@scripts/install-windows-packages.sh
 
 release: release-setup

@@ -1,6 +1,9 @@
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -86,6 +89,39 @@ bool IsBeyondRange(const NumberSpan& span) {
   return seen_significant && total > 0;
 }
 
+#if defined(__cpp_lib_to_chars) && !defined(GAVRENTO_CONVERSIONS_FROM_C_LIBRARY)
+
+// The value of the accepted text, correctly rounded; 0 for one too small for a double.
+double ValueOf(const NumberSpan& span, const char* first, const char* last) {
+  double value = 0.0;
+  const std::from_chars_result result =
+      std::from_chars(first, last, value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (IsBeyondRange(span)) Raise(ErrorCode::kOverflow);
+    value = 0.0;
+  }
+  return value;
+}
+
+#else
+
+// Where the C++ library cannot read doubles (LLVM 13's libc++, in the WebAssembly build),
+// the C library's strtod, which musl and glibc round correctly. It reads the period as the
+// decimal point in the "C" locale, which the browser's C library keeps. It signals the
+// range as std::from_chars does: out of range for values too large or too small.
+double ValueOf(const NumberSpan& span, const char* first, const char* last) {
+  const std::string accepted(first, last);
+  errno = 0;
+  double value = std::strtod(accepted.c_str(), nullptr);
+  if (errno == ERANGE) {
+    if (IsBeyondRange(span)) Raise(ErrorCode::kOverflow);
+    if (!std::isnormal(value)) value = 0.0;
+  }
+  return value;
+}
+
+#endif
+
 }  // namespace
 
 double NumberFromText(std::string_view text) {
@@ -94,13 +130,7 @@ double NumberFromText(std::string_view text) {
   const char* first = span.mantissa.data();
   const char* last = span.exponent.empty() ? first + span.mantissa.size()
                                            : span.exponent.data() + span.exponent.size();
-  double value = 0.0;
-  const std::from_chars_result result =
-      std::from_chars(first, last, value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (IsBeyondRange(span)) Raise(ErrorCode::kOverflow);
-    value = 0.0;
-  }
+  const double value = ValueOf(span, first, last);
   return span.negative ? -value : value;
 }
 

@@ -1,6 +1,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -36,15 +37,30 @@ int ParseExponent(std::string_view text) {  // "+05", "-324"
   return text[0] == '-' ? -magnitude : magnitude;
 }
 
-Digits RoundToSignificant(double magnitude) {
-  std::array<char, 32> buffer{};  // "d.dddddddddddddde+ddd"
+// "d.dddddddddddddde+ddd": the magnitude correctly rounded to 15 significant digits.
+// std::to_chars where the C++ library has it for doubles; elsewhere (LLVM 13's libc++, which
+// the WebAssembly build uses) the C library's "%.14e", which musl and glibc round correctly
+// too. The text only ever has one character between the first two digits: the locale's
+// decimal point, which the browser's C library keeps at "C".
+std::string_view ScientificText(double magnitude, std::array<char, 32>& buffer) {
+#if defined(__cpp_lib_to_chars) && !defined(GAVRENTO_CONVERSIONS_FROM_C_LIBRARY)
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+#else
+  const int length =
+      std::snprintf(buffer.data(), buffer.size(), "%.*e", kSignificantDigits - 1, magnitude);
+  return {buffer.data(), static_cast<std::size_t>(length)};
+#endif
+}
+
+Digits RoundToSignificant(double magnitude) {
+  std::array<char, 32> buffer{};
+  const std::string_view text = ScientificText(magnitude, buffer);
   const std::size_t e = text.find('e');
   Digits out;
   for (std::size_t i = 0; i < e; ++i) {
-    if (text[i] != '.') out.digits[out.count++] = text[i];
+    if (text[i] >= '0' && text[i] <= '9') out.digits[out.count++] = text[i];
   }
   while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
   out.exponent = ParseExponent(text.substr(e + 1));
@@ -78,9 +94,8 @@ void AppendFixedForm(std::string& text, const Digits& d, std::string_view separa
 std::string DoubleToText(double value, std::string_view separator) {
   if (value == 0.0) return "0";  // also -0, which is never shown with a sign
   if (!std::isfinite(value)) {
-    std::array<char, 8> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    return value < 0 ? "-inf" : "inf";
   }
   const Digits d = RoundToSignificant(std::fabs(value));
   std::string text;

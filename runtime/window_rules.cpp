@@ -20,8 +20,9 @@ std::vector<std::size_t> TabOrder(const WindowRecord& window) {
   for (std::size_t i = 0; i < window.controls.size(); ++i) {
     if (TakesFocus(window.controls[i])) focusable.push_back(i);
   }
-  std::ranges::stable_sort(
-      focusable, {}, [&window](std::size_t index) { return window.controls[index].tab_index; });
+  std::stable_sort(focusable.begin(), focusable.end(), [&window](std::size_t a, std::size_t b) {
+    return window.controls[a].tab_index < window.controls[b].tab_index;
+  });
   return focusable;
 }
 
@@ -35,7 +36,9 @@ bool RunsClickHandler(const ControlRecord& control, const Form& form) {
 }
 
 const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name) {
-  const auto found = std::ranges::find(window.controls, name, &ControlRecord::name);
+  const auto found =
+      std::find_if(window.controls.begin(), window.controls.end(),
+                   [name](const ControlRecord& control) { return control.name == name; });
   if (found == window.controls.end() || found->kind != ControlKind::kTextBox) {
     Raise(ErrorCode::kControlCallFailed);
   }

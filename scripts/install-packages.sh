@@ -8,6 +8,8 @@ declare -A groups=(
   [test]="clang-format xvfb xauth xdotool imagemagick icoutils librsvg2-bin locales desktop-file-utils appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [package]="dpkg-dev file lintian desktop-file-utils appstream"
   [fuzz]="clang libclang-rt-14-dev clang-tidy libbenchmark-dev"
+  # The browser build: node and npm come with the machine, never from Debian's npm package.
+  [web]="cmake ninja-build emscripten chromium fonttools python3-brotli librsvg2-bin fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip"
 )
 
 wanted=()

@@ -7,6 +7,7 @@
 #   Gavrento-<version>-x64.msi       the installer for 64-bit Windows
 #   Gavrento-<version>-x86.exe       the program for any Windows, run without installing
 #   Gavrento-<version>-x64.exe       the same for 64-bit Windows
+#   gavrento-<version>-web.zip       the site for the browser, for any static host
 #   gavrento-<version>.tar.gz        the sources of the commit (git archive)
 #   SHA256SUMS                       sha256sum of each of them
 #
@@ -50,6 +51,10 @@ for preset in windows-32 windows-64; do
   cmake --build --preset "$preset" --target msi
 done
 
+step "The site for the browser"
+cmake --preset web -DGAVRENTO_WERROR="$werror" >/dev/null
+cmake --build --preset web --target site
+
 step "Filling $dist"
 rm -rf "$dist"
 mkdir -p "$dist"
@@ -59,6 +64,14 @@ for label in "${!build_of[@]}"; do
   cp "${build_of[$label]}/Gavrento-$version-$label.msi" "$dist/"
   cp "${build_of[$label]}/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
 done
+# The site's files in name order, each with the commit's time and ordinary permissions, and
+# no extra attributes: the same bytes from any clone.
+site_zip=$dist/gavrento-$version-web.zip
+commit_time=$(git log -1 --format=%ct "$commit")
+ln -s site "build-web/gavrento-$version-web"
+find build-web/site -type f -exec chmod 644 {} + -exec touch -d "@$commit_time" {} +
+(cd build-web && find "gavrento-$version-web/" -type f | LC_ALL=C sort |
+  TZ=UTC zip -X -q "$site_zip" -@)
 # git archive gives every entry the commit's time; gzip -n leaves out its own name and time.
 git archive --format=tar --prefix="gavrento-$version/" "$commit" | gzip -9 -n >"$dist/gavrento-$version.tar.gz"
 (cd "$dist" && LC_ALL=C sha256sum -- * >SHA256SUMS)

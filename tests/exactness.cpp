@@ -77,10 +77,17 @@ std::string Shown(double altezza, double base) {
 }
 
 // The shortest text that reads back as exactly this double.
+// Where the C++ library cannot write doubles (the WebAssembly build's), 17 significant
+// digits, which read back as the same double too.
 std::string Written(double value) {
   char buffer[64];
+#if defined(__cpp_lib_to_chars)
   const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
   return {buffer, end};
+#else
+  std::snprintf(buffer, sizeof buffer, "%.17g", value);
+  return buffer;
+#endif
 }
 
 // Counts the heights, read from their texts, whose shown texts differ from the reference,

@@ -22,10 +22,10 @@ constexpr std::array kClickBindings{
     ClickBinding{kCmdCancella, &Supeficie::CmdCancella_Click},
     ClickBinding{kCmdUscita, &Supeficie::CmdUscita_Click},
 };
-static_assert(std::ranges::all_of(kClickBindings,
-                                  [](const ClickBinding& binding) {
-                                    return Denotes(binding.control, ControlKind::kCommandButton);
-                                  }),
+static_assert(std::all_of(kClickBindings.begin(), kClickBindings.end(),
+                          [](const ClickBinding& binding) {
+                            return Denotes(binding.control, ControlKind::kCommandButton);
+                          }),
               "only the window's buttons are clicked");
 
 const ClickBinding* FindBinding(std::string_view control) {

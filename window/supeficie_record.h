@@ -140,8 +140,8 @@ constexpr bool AllInsideWindow() {
   constexpr auto line_inside = [](const LineRecord& l) {
     return InsideWindow(std::min(l.x1, l.x2), std::min(l.y1, l.y2), 1, 1);
   };
-  return std::ranges::all_of(kControls, control_inside) &&
-         std::ranges::all_of(kDiagramLines, line_inside);
+  return std::all_of(kControls.begin(), kControls.end(), control_inside) &&
+         std::all_of(kDiagramLines.begin(), kDiagramLines.end(), line_inside);
 }
 
 static_assert(kControls.size() == 27 && kDiagramLines.size() == 14);
@@ -165,9 +165,9 @@ inline constexpr WindowRecord kSupeficie{
 
 // Whether the window has a control of this name and kind.
 constexpr bool Denotes(std::string_view name, ControlKind kind) {
-  return std::ranges::any_of(kSupeficie.controls, [&](const ControlRecord& control) {
-    return control.name == name && control.kind == kind;
-  });
+  return std::any_of(
+      kSupeficie.controls.begin(), kSupeficie.controls.end(),
+      [&](const ControlRecord& control) { return control.name == name && control.kind == kind; });
 }
 
 // The handlers reach their controls by these names: one that denotes no such control, after

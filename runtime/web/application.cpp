@@ -1,0 +1,76 @@
+#include "runtime/web/application.h"
+
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "runtime/web/bridge.h"
+#include "runtime/web/page.h"
+#include "runtime/web/page_colours.h"
+#include "runtime/web/web_services.h"
+#include "runtime/window_rules.h"
+
+namespace gavrento::web {
+
+namespace {
+
+// The window the page shows, alive from start-up to the page's end.
+struct LoadedWindow {
+  const WindowRecord* record = nullptr;
+  std::unique_ptr<Services> services;
+  std::unique_ptr<Form> form;
+};
+
+LoadedWindow& Loaded() {
+  static LoadedWindow loaded;
+  return loaded;
+}
+
+const ControlRecord* ButtonNamed(const WindowRecord& window, std::string_view name) {
+  for (const ControlRecord& control : window.controls) {
+    if (control.name == name) return &control;
+  }
+  return nullptr;
+}
+
+Rgb FromHex(int rgb) {
+  return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
+          static_cast<std::uint8_t>(rgb & 0xFF)};
+}
+
+}  // namespace
+
+void RunProject(const ProjectDescriptor& project) {
+  LoadedWindow& loaded = Loaded();
+  loaded.record = project.startup.record;
+  loaded.services = std::make_unique<WebServices>(*loaded.record, std::string(project.name));
+  loaded.form = project.startup.create(*loaded.services);
+  BuildPage(*loaded.record);
+  ApplyColours(*loaded.record, kPageStandIns);
+  if (const ControlRecord* first = FirstInTabOrder(*loaded.record)) Focus(first->name);
+  WindowReady();
+}
+
+}  // namespace gavrento::web
+
+using gavrento::web::Loaded;
+
+extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
+  auto& loaded = Loaded();
+  const gavrento::ControlRecord* button = gavrento::web::ButtonNamed(*loaded.record, control);
+  if (button == nullptr || !gavrento::RunsClickHandler(*button, *loaded.form)) return;
+  gavrento::DispatchClick(*loaded.form, button->name, *loaded.services);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_colours(int forced, int highlight, int button_face,
+                                                      int button_text) {
+  using gavrento::web::FromHex;
+  const auto& loaded = Loaded();
+  const gavrento::Scheme scheme =
+      forced != 0 ? gavrento::web::ForcedScheme({.highlight = FromHex(highlight),
+                                                 .button_face = FromHex(button_face),
+                                                 .button_text = FromHex(button_text)})
+                  : gavrento::web::kPageStandIns;
+  gavrento::web::ApplyColours(*loaded.record, scheme);
+}

@@ -1,0 +1,55 @@
+// The page's side of the web runtime: the JavaScript functions (site/page.js) that make the
+// elements C++ asks for, show the message box and end the program. The only file that
+// speaks to JavaScript; everything it is told comes from the records and runtime/.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "runtime/legible_colour.h"
+#include "runtime/units.h"
+
+namespace gavrento::web {
+
+enum class ElementKind { kLabel, kTextBox, kButton };
+enum class TextAlign { kLeft, kRight, kCentre };
+
+// A CSS font: family, size in CSS pixels, weight, italic.
+struct CssFont {
+  std::string_view family;
+  int pixels = 0;
+  int weight = 0;
+  bool italic = false;
+};
+
+struct Element {
+  ElementKind kind = ElementKind::kLabel;
+  std::string_view name;
+  std::string_view text;
+  std::string_view accessible_name;
+  PixelBox box;
+  CssFont font;
+  TextAlign align = TextAlign::kLeft;
+  int stacking = 0;  // later records are drawn over earlier ones
+};
+
+void MakeWindow(std::string_view caption, PixelBox client, CssFont font);
+void MakeElement(const Element& element);
+void MakeLine(std::string_view name, PixelBox box);
+void SetInk(std::string_view name, Rgb colour);  // a caption's or a line's colour
+void SetFace(Rgb colour);                        // the window's background
+void Focus(std::string_view name);
+void WindowReady();
+
+std::string ElementText(std::string_view name);
+void SetElementText(std::string_view name, std::string_view text);
+std::string BrowserDecimalSeparator();
+
+enum class BoxIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
+// Returns when the user has closed the box; the page takes no other input meanwhile.
+void ShowMessageBox(std::string_view title, std::string_view text, BoxIcon icon);
+// The end of the program: the tab closes where the browser lets it, else the page shows
+// ended_text and a link that starts the program again.
+void EndPage(std::string_view ended_text, std::string_view start_again);
+
+}  // namespace gavrento::web

@@ -1,0 +1,16 @@
+# Writes SITE/sw.js from TEMPLATE: the list of the site's files, and a cache version made
+# from their contents (cmake -P).
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(digests "")
+set(listed "\"./\"")
+foreach(file IN LISTS files)
+  file(SHA256 ${SITE}/${file} digest)
+  string(APPEND digests "${file} ${digest}\n")
+  string(APPEND listed ",\n  \"${file}\"")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 GAVRENTO_CACHE_VERSION)
+set(GAVRENTO_SITE_FILES "${listed}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Cuts Debian's stand-in faces down to the characters the page draws in them, as WOFF2.
+
+Usage: subset_fonts.py RECORDS.json SITE
+
+Each caption of the records (as web_records prints them) is drawn in its font's stand-in
+face, weight and slant; those characters are kept. The face the text boxes and the message
+box use keeps printable Latin-1 too, as people type there and error reports are written
+there. Writes SITE/fonts/*.woff2, SITE/fonts/*.LICENSE (each face's copyright file) and
+SITE/fonts.css with one @font-face per file.
+"""
+import json
+import pathlib
+import shutil
+import sys
+
+from fontTools import subset
+
+# (family, weight, italic) -> Debian's file of that face and the package it comes from.
+FACES = {
+    ("Liberation Sans", 400, False): ("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf", "fonts-liberation"),
+    ("EB Garamond 12", 700, False): ("/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Bold.otf", "fonts-ebgaramond"),
+    ("EB Garamond 12", 400, True): ("/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Italic.otf", "fonts-ebgaramond"),
+    ("DejaVu Sans", 700, False): ("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", "fonts-dejavu-core"),
+    ("DejaVu Sans", 400, True): ("/usr/share/fonts/truetype/dejavu/DejaVuSans-Oblique.ttf", "fonts-dejavu-extra"),
+}
+TYPED_FACE = ("Liberation Sans", 400, False)
+PRINTABLE_LATIN_1 = "".join(map(chr, range(0x20, 0x7F))) + "".join(map(chr, range(0xA0, 0x100)))
+
+
+def key(font):
+    return (font["family"], font["weight"], font["italic"])
+
+
+def main(records_path, site):
+    records = json.loads(pathlib.Path(records_path).read_text(encoding="utf-8"))
+    texts = {face: set() for face in FACES}
+    texts[TYPED_FACE].update(PRINTABLE_LATIN_1)
+    texts[key(records["font"])].update(records["caption"])
+    for control in records["controls"]:
+        if key(control["font"]) not in FACES:
+            sys.exit(f"subset_fonts: no face for {control['font']} ({control['name']})")
+        texts[key(control["font"])].update(control["caption"])
+
+    fonts = pathlib.Path(site) / "fonts"
+    fonts.mkdir(parents=True, exist_ok=True)
+    rules = []
+    for (family, weight, italic), (source, package) in sorted(FACES.items()):
+        name = pathlib.Path(source).stem
+        options = subset.Options()
+        options.flavor = "woff2"
+        options.layout_features = ["kern", "liga"]
+        options.name_IDs = ["*"]  # keep the copyright and licence names
+        options.hinting = False  # browsers draw these sizes well unhinted, at a third of the bytes
+        options.drop_tables += ["FFTM"]
+        font = subset.load_font(source, options)
+        subsetter = subset.Subsetter(options)
+        subsetter.populate(text="".join(sorted(texts[(family, weight, italic)] | {" "})))
+        subsetter.subset(font)
+        font.flavor = "woff2"
+        font.save(fonts / f"{name}.woff2")
+        shutil.copyfile(f"/usr/share/doc/{package}/copyright", fonts / f"{name}.LICENSE")
+        rules.append(
+            "@font-face {\n"
+            f'  font-family: "{family}";\n'
+            f"  src: url(fonts/{name}.woff2) format(\"woff2\");\n"
+            f"  font-weight: {weight};\n"
+            f"  font-style: {'italic' if italic else 'normal'};\n"
+            "  font-display: block;\n"
+            "}\n")
+    (pathlib.Path(site) / "fonts.css").write_text(
+        "/* The stand-in faces, cut down to the characters the page draws (subset_fonts.py). */\n"
+        + "".join(rules), encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])

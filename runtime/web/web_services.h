@@ -1,0 +1,28 @@
+// The handlers' services in the browser: the page's text boxes, a modal <dialog> as the
+// message box, the browser language's decimal separator, and the end of the page.
+#pragma once
+
+#include <string>
+
+#include "runtime/control_record.h"
+#include "runtime/services.h"
+
+namespace gavrento::web {
+
+class WebServices : public Services {
+ public:
+  WebServices(const WindowRecord& window, std::string program_name);
+
+  std::string Text(std::string_view control) override;
+  void SetText(std::string_view control, std::string_view text) override;
+  int MsgBox(const Variant& prompt, int style, const Variant& title) override;
+  std::string DecimalSeparator() override;
+  void End() override;
+  void ReportError(const RunTimeError& error) override;
+
+ private:
+  const WindowRecord& window_;
+  std::string program_name_;
+};
+
+}  // namespace gavrento::web

@@ -1,0 +1,41 @@
+// The page's stand-in colours, through the one colour rule: every caption and line the
+// records colour meets WCAG AA on the face, and keeps its record's colour (the highlight's
+// blue, the desktop's black) rather than falling back to the button text.
+#include <cstdio>
+
+#include "runtime/legible_colour.h"
+#include "runtime/web/page_colours.h"
+#include "window/supeficie_record.h"
+
+namespace {
+
+int failed = 0;
+
+void Check(bool ok, const char* what, std::string_view name, double ratio) {
+  if (!ok) ++failed;
+  std::printf("%s %s %.*s %.2f:1\n", ok ? "ok  " : "FAIL", what, static_cast<int>(name.size()),
+              name.data(), ratio);
+}
+
+}  // namespace
+
+int main() {
+  using namespace gavrento;
+  const Scheme& scheme = web::kPageStandIns;
+  const Rgb face = FaceColour(kSupeficie, scheme);
+  for (const ControlRecord& control : kSupeficie.controls) {
+    if (control.colour == kDefaultColour) continue;
+    const Rgb ink = CaptionColour(kSupeficie, control, scheme);
+    const double ratio = ContrastRatio(ink, face);
+    Check(ratio >= kWcagAA.For(Ink::kText) && ink == SchemeColour(scheme, control.colour),
+          "caption", control.name, ratio);
+  }
+  for (const LineRecord& line : kSupeficie.lines) {
+    const Rgb ink = LineColour(kSupeficie, line, scheme);
+    const double ratio = ContrastRatio(ink, face);
+    Check(ratio >= kWcagAA.For(Ink::kLine) && ink == SchemeColour(scheme, line.colour), "line",
+          line.name, ratio);
+  }
+  std::printf("page colours: %d failed\n", failed);
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,79 @@
+// The window as the records describe it: every control at its record's box, in the stand-in
+// faces, named for screen readers, in tab order, with no accessibility violation, and whole
+// on a phone's screen.
+const {AxeBuilder} = require("@axe-core/playwright");
+const {test, expect, records, control} = require("./fixtures");
+
+test("every control is at its record's box, in its stand-in face", async ({gavrento}) => {
+  const origin = await gavrento.locator(".client").boundingBox();
+  for (const record of records.controls) {
+    const element = control(gavrento, record.name);
+    const box = await element.boundingBox();
+    const at = {left: box.x - origin.x, top: box.y - origin.y, width: box.width,
+                height: box.height};
+    expect(at, record.name).toEqual(record.box);
+    const font = await element.evaluate((e) => {
+      const style = getComputedStyle(e);
+      return {family: style.fontFamily, pixels: style.fontSize, weight: style.fontWeight,
+              italic: style.fontStyle === "italic"};
+    });
+    expect(font, record.name).toEqual({family: `"${record.font.family}"`,
+                                       pixels: `${record.font.pixels}px`,
+                                       weight: String(record.font.weight),
+                                       italic: record.font.italic});
+    if (record.kind !== "textbox") await expect(element, record.name).toHaveText(record.caption);
+  }
+  // Every face the page names was loaded from the site, none left to a fallback.
+  const faces = await gavrento.evaluate(() => [...document.fonts].map((f) => f.status));
+  expect(faces.length).toBe(5);
+  expect(faces.every((status) => status === "loaded")).toBe(true);
+});
+
+test("the focus starts on the first control in tab order and Tab walks the rest", async ({gavrento}) => {
+  const focused = () => gavrento.evaluate(() => document.activeElement.dataset.name);
+  const walked = [await focused()];
+  for (let i = 1; i < records.tabOrder.length; ++i) {
+    await gavrento.keyboard.press("Tab");
+    walked.push(await focused());
+  }
+  expect(walked).toEqual(records.tabOrder);
+  expect(walked.slice(0, 4)).toEqual(["CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza"]);
+});
+
+test("screen readers find each control by its record's accessible name", async ({gavrento}) => {
+  const tree = await gavrento.locator("main").ariaSnapshot();
+  console.log(`The accessibility tree of the window:\n${tree}`);
+  for (const record of records.controls) {
+    const role = {textbox: "textbox", button: "button", label: "text"}[record.kind];
+    if (role === "text") continue;
+    await expect(gavrento.getByRole(role, {name: record.accessibleName, exact: true}),
+                 record.name).toHaveCount(1);
+  }
+  await expect(gavrento.locator("main")).toMatchAriaSnapshot(`
+    - heading "${records.caption}" [level=1]
+  `);
+});
+
+test("axe finds no violation, in the window or in the message box", async ({gavrento}) => {
+  const window = await new AxeBuilder({page: gavrento}).analyze();
+  console.log(`axe ${window.testEngine.version}: ${window.passes.length} rules passed, ` +
+              `${window.violations.length} violations, ${window.incomplete.length} to review`);
+  expect(window.violations).toEqual([]);
+  await control(gavrento, "CmdCalcola").click();  // an empty height is a child's
+  await expect(gavrento.getByRole("alertdialog")).toBeVisible();
+  const box = await new AxeBuilder({page: gavrento}).analyze();
+  expect(box.violations).toEqual([]);
+});
+
+test("on a 360 x 640 phone the whole window shows without scrolling sideways", async ({gavrento}) => {
+  await gavrento.setViewportSize({width: 360, height: 640});
+  // The page fits the window to the screen when the screen changes size.
+  await expect.poll(() => gavrento.evaluate(() =>
+      document.documentElement.scrollWidth - document.documentElement.clientWidth)).toBe(0);
+  const window = await gavrento.locator(".window").boundingBox();
+  expect(window.x).toBeGreaterThanOrEqual(0);
+  expect(window.x + window.width).toBeLessThanOrEqual(360);
+  // Scaled as a whole: the client keeps the records' proportions.
+  const client = await gavrento.locator(".client").boundingBox();
+  expect(client.width / client.height).toBeCloseTo(records.client.width / records.client.height, 2);
+});
