@@ -143,6 +143,9 @@ class TestWindowColours : public QObject {
     const QPalette original = window.palette();
     QPalette hiding = Scheme(Qt::black, Qt::green, Qt::black);
     hiding.setColor(QPalette::ButtonText, Qt::cyan);
+    // The window stands on the button face: a window role the ink would stand out from
+    // changes nothing.
+    hiding.setColor(QPalette::Window, Qt::white);
     window.setPalette(hiding);
     const QLabel* heading = window.findChild<QLabel*>("LBLIntestazione");
     const QLabel* height = window.findChild<QLabel*>("LBLAltezza");
