@@ -26,6 +26,13 @@ using gavrento::VariantToText;
 
 namespace {
 
+// Which of the two conversion paths this build of the program takes (runtime/conversions.h).
+#if defined(__cpp_lib_to_chars) && !defined(GAVRENTO_CONVERSIONS_FROM_C_LIBRARY)
+constexpr const char* kConversions = "C++ library";
+#else
+constexpr const char* kConversions = "C library";
+#endif
+
 constexpr int kRandomHeights = GAVRENTO_EXACTNESS_RANDOM_HEIGHTS;
 constexpr int kFirstTenth = 1000;  // 100.0 cm
 constexpr int kLastTenth = 2599;   // 259.9 cm
@@ -196,6 +203,7 @@ int main() {
   EveryTenthOfACentimetre();
   RandomHeights();
   OrderOfStepsChangesKnownTexts();
+  std::printf("conversions: %s\n", kConversions);
   std::printf("exactness: %d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

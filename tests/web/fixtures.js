@@ -9,15 +9,18 @@ const base = require("@playwright/test");
 const site = process.env.GAVRENTO_SITE;
 const records = JSON.parse(fs.readFileSync(process.env.GAVRENTO_RECORDS, "utf8"));
 
-// Serves the site on a free port; resolves to {url, stop}.
-async function serveSite() {
-  const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                                   "--directory", site], {stdio: ["ignore", "pipe", "ignore"]});
+// Serves a folder (the site) on a port (a free one); resolves to {url, port, stop}, where
+// stop resolves once the port is free again.
+async function serveSite(folder = site, port = 0) {
+  const server = spawn("python3", ["-u", "-m", "http.server", `${port}`, "--bind", "127.0.0.1",
+                                   "--directory", folder], {stdio: ["ignore", "pipe", "ignore"]});
+  const exited = new Promise((resolve) => server.once("exit", resolve));
   const lines = readline.createInterface({input: server.stdout});
   for await (const line of lines) {
     const port = line.match(/port (\d+)/);
     if (port) {
-      return {url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill()};
+      return {url: `http://127.0.0.1:${port[1]}/`, port: port[1],
+              stop: () => server.kill() && exited};
     }
   }
   throw new Error("the site's server did not start");
@@ -45,4 +48,4 @@ const test = base.test.extend({
   },
 });
 
-module.exports = {test, expect: base.expect, records, serveSite, openWindow, control};
+module.exports = {test, expect: base.expect, site, records, serveSite, openWindow, control};

@@ -1,6 +1,10 @@
-// After one visit the page starts and computes with no server at all, and it never asks
-// anything of any other origin.
-const {test, expect, serveSite, openWindow, control} = require("./fixtures");
+// After one visit the page starts and computes with no server at all, it never asks
+// anything of any other origin, and a new version of the site replaces the old one whole.
+const {execFileSync} = require("node:child_process");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const {test, expect, site, serveSite, openWindow, control} = require("./fixtures");
 
 test("after one visit, a reload with the server stopped still computes", async ({page}) => {
   const server = await serveSite();
@@ -17,4 +21,42 @@ test("after one visit, a reload with the server stopped still computes", async (
   await control(page, "CmdCalcola").click();
   await expect(control(page, "TxtGavrentoUomo")).toHaveValue("74,992125984252");
   expect(elsewhere).toEqual([]);
+});
+
+// The next version: a copy of the site with one file changed and its service worker made
+// again by the build's own script, served at the same address.
+function nextVersion(folder) {
+  fs.cpSync(site, folder, {recursive: true});
+  fs.appendFileSync(path.join(folder, "style.css"), "/* the next version */\n");
+  const sources = path.join(__dirname, "..", "..", "runtime", "web");
+  execFileSync(process.env.GAVRENTO_CMAKE || "cmake",
+               [`-DSITE=${folder}`, `-DTEMPLATE=${path.join(sources, "site", "sw.js.in")}`, "-P",
+                path.join(sources, "service_worker.cmake")]);
+}
+
+test("a new version replaces the old cache and serves its own files", async ({page}) => {
+  const next = fs.mkdtempSync(path.join(os.tmpdir(), "gavrento-next-"));
+  try {
+    nextVersion(next);
+    const first = await serveSite();
+    await openWindow(page, first.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const [old] = await page.evaluate(() => caches.keys());
+    await first.stop();
+    const second = await serveSite(next, first.port);
+    await page.reload();
+    // The browser looks for a new service worker by itself, a moment after the reload; then
+    // only the cache the new one names is left.
+    const named = fs.readFileSync(path.join(next, "sw.js"), "utf8").match(/"(gavrento-\w+)"/)[1];
+    expect(named).not.toBe(old);
+    await expect.poll(() => page.evaluate(() => caches.keys()), {timeout: 20_000})
+        .toEqual([named]);
+    await second.stop();
+    await page.reload();
+    await page.locator("body[data-state=ready]").waitFor();
+    const style = await page.evaluate(() => fetch("style.css").then((answer) => answer.text()));
+    expect(style).toContain("the next version");
+  } finally {
+    fs.rmSync(next, {recursive: true, force: true});
+  }
 });
