@@ -5,7 +5,7 @@ const {defineConfig} = require("@playwright/test");
 
 module.exports = defineConfig({
   testDir: __dirname,
-  testMatch: "*.spec.js",
+  testMatch: "*.test.js",
   outputDir: process.env.GAVRENTO_WEB_RESULTS || "test-results",
   workers: 1,
   timeout: 60_000,

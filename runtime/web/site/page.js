@@ -82,30 +82,30 @@ const GavrentoPage = (() => {
       naturalWidth = windowElement.getBoundingClientRect().width;
     },
 
-    makeElement(spec) {
+    makeElement(control) {
       let element;
-      if (spec.kind === "textbox") {
+      if (control.kind === "textbox") {
         element = document.createElement("input");
         element.type = "text";
         element.autocomplete = "off";
         element.spellcheck = false;
-        element.setAttribute("aria-label", spec.accessibleName);
-      } else if (spec.kind === "button") {
+        element.setAttribute("aria-label", control.accessibleName);
+      } else if (control.kind === "button") {
         element = document.createElement("button");
         element.type = "button";
-        element.textContent = spec.text;
-        element.addEventListener("click", () => press(spec.name));
+        element.textContent = control.text;
+        element.addEventListener("click", () => press(control.name));
       } else {
         element = document.createElement("div");
-        element.textContent = spec.text;
+        element.textContent = control.text;
       }
-      element.className = spec.kind;
-      element.dataset.name = spec.name;
-      element.style.zIndex = String(spec.stacking + 1);
-      element.style.textAlign = spec.align;
-      place(element, spec.box);
-      applyFont(element, spec.font);
-      elements.set(spec.name, element);
+      element.className = control.kind;
+      element.dataset.name = control.name;
+      element.style.zIndex = String(control.stacking + 1);
+      element.style.textAlign = control.align;
+      place(element, control.box);
+      applyFont(element, control.font);
+      elements.set(control.name, element);
       client.append(element);
     },
 
