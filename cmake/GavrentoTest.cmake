@@ -4,6 +4,8 @@
 # CTest under its label and run without a display. The labels: unit (no display, no
 # process), window (QTest on the real widgets), system (the whole program as a process),
 # package and windows.
+include_guard(GLOBAL)
+
 function(gavrento_add_test)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;LABEL" "SOURCES;LIBS;ENV")
   qt_add_executable(${arg_NAME} ${arg_SOURCES})
@@ -28,3 +30,37 @@ function(gavrento_run_test)
     PASS_REGULAR_EXPRESSION "Totals: [0-9]+ passed, 0 failed"
     FAIL_REGULAR_EXPRESSION "ERROR: [A-Za-z]+Sanitizer|runtime error:")
 endfunction()
+
+# gavrento_private_folders()
+# Every test of the calling directory, whenever it is added there, runs with a temporary
+# folder (TMPDIR) and a runtime folder (XDG_RUNTIME_DIR) of its own, so that what a test
+# leaves is found and named, and nothing reaches /tmp (Qt makes /tmp/runtime-<user> where
+# XDG_RUNTIME_DIR is not set). The test "test_folders_made" makes them all afresh before
+# the suite, "nothing_left_behind" fails after it when a temporary folder is not empty.
+function(gavrento_private_folders)
+  cmake_language(DEFER CALL gavrento_give_tests_their_folders)
+endfunction()
+
+function(gavrento_give_tests_their_folders)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  set(folders ${CMAKE_BINARY_DIR}/test-folders)
+  foreach(test IN LISTS tests)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "TMPDIR=${folders}/${test}/tmp"
+      "XDG_RUNTIME_DIR=${folders}/${test}/runtime")
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED test_folders)
+  endforeach()
+  set_property(GLOBAL APPEND PROPERTY GAVRENTO_TESTS_WITH_FOLDERS ${tests})
+endfunction()
+
+# Once every directory has given its tests their folders: the two tests around the suite.
+function(gavrento_add_folder_tests)
+  get_property(tests GLOBAL PROPERTY GAVRENTO_TESTS_WITH_FOLDERS)
+  set(root -DROOT=${CMAKE_BINARY_DIR}/test-folders)
+  set(script -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/test-folders.cmake -- ${tests})
+  add_test(NAME test_folders_made COMMAND ${CMAKE_COMMAND} ${root} -DMODE=make ${script})
+  add_test(NAME nothing_left_behind COMMAND ${CMAKE_COMMAND} ${root} -DMODE=check ${script})
+  set_tests_properties(test_folders_made PROPERTIES FIXTURES_SETUP test_folders)
+  set_tests_properties(nothing_left_behind PROPERTIES FIXTURES_CLEANUP test_folders)
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL gavrento_add_folder_tests)

@@ -6,28 +6,13 @@
 # Usage: packaging/check-reproducible.sh        (WERROR=ON|OFF from the environment)
 set -euo pipefail
 source "$(dirname "$0")/../tests/checks.sh"
-
-source_dir=$(git rev-parse --show-toplevel)
-commit=$(git -C "$source_dir" rev-parse HEAD)
+build_in_clone=$(realpath "$(dirname "$0")/../scripts/build-in-clone.sh")
+commit=$(git rev-parse HEAD)
 work=$(mktemp -d "${TMPDIR:-/tmp}/gavrento-reproducible.XXXXXX")
 on_exit "rm -rf '$work'"
 
-step() { echo "==> $*"; }
-
-# Only what the package holds is built: the program and the compressed documents.
-build_package() {
-  local tree=$1
-  step "Building $commit in $tree"
-  git clone --quiet --shared --no-checkout "$source_dir" "$tree"
-  git -C "$tree" checkout --quiet --detach "$commit"
-  (cd "$tree" && cmake --preset default -DGAVRENTO_WERROR="${WERROR:-OFF}" \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null)
-  cmake --build "$tree/build" --target gavrento gavrento_compressed_docs
-  (cd "$tree/build" && cpack -G DEB >/dev/null)
-}
-
-build_package "$work/first/gavrento"
-build_package "$work/second-build/src/gavrento"
+"$build_in_clone" "$work/first/gavrento" package
+"$build_in_clone" "$work/second-build/src/gavrento" package
 
 first=("$work"/first/gavrento/build/gavrento_*.deb)
 second=("$work"/second-build/src/gavrento/build/gavrento_*.deb)

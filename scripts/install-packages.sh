@@ -1,21 +1,57 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of the named groups that are not installed yet.
-# Usage: scripts/install-packages.sh GROUP...   (groups: build test package fuzz windows)
+# Installs the Debian packages of the named groups that are not installed yet, and the
+# locales those groups' tests run the program under.
+# Usage: scripts/install-packages.sh GROUP...   (a group is one of the group_ lists below)
 set -euo pipefail
 
-declare -A groups=(
-  [build]="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-ebgaramond fonts-dejavu-core"
-  [test]="clang-format xvfb xauth xdotool imagemagick icoutils librsvg2-bin locales desktop-file-utils appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
-  [package]="dpkg-dev file lintian desktop-file-utils appstream"
-  [fuzz]="clang libclang-rt-14-dev clang-tidy libbenchmark-dev"
-  # The browser build: node and npm come with the machine, never from Debian's npm package.
-  [web]="cmake ninja-build emscripten chromium fonttools python3-brotli librsvg2-bin fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip"
+# What builds the program (Linux) and what it shows its window with.
+group_build=(
+  build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
+  fonts-liberation fonts-ebgaramond fonts-dejavu-core
 )
+# What its tests drive it, read it and check its files with.
+group_test=(
+  clang-format xvfb xauth xdotool imagemagick icoutils librsvg2-bin locales desktop-file-utils
+  appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi
+)
+group_package=(dpkg-dev file lintian desktop-file-utils appstream)
+group_fuzz=(clang libclang-rt-14-dev clang-tidy libbenchmark-dev)
+# The Windows builds and their checks.
+group_windows=(
+  cmake ninja-build                        # the builds
+  g++-mingw-w64-i686-win32                 # build-win32/Gavrento.exe and its test helpers
+  g++-mingw-w64-x86-64-win32               # build-win64/Gavrento.exe and its test helpers
+  wine wine64 wine32:i386 fonts-wine       # a Windows to run them in (wine32 where the
+                                           # machine can execute 32-bit programs)
+  xvfb xauth xdotool imagemagick           # a display, a person's keys and clicks, pictures
+  binutils icoutils libxml2-utils          # objdump, wrestool, icotool and xmllint read the executable
+  wixl msitools liblnk-utils               # wixl makes the installers, msibuild stamps them;
+                                           # msiinfo and lnkinfo read them and their shortcut
+  fonts-ebgaramond fonts-dejavu-core       # stand-ins for Garamond and Verdana
+  locales
+)
+# The browser build and its checks: node and npm come with the machine, never from Debian's
+# npm package; Playwright drives Debian's Chromium.
+group_web=(
+  cmake ninja-build emscripten chromium   # the WebAssembly build, the browser
+  fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
+  fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
+)
+# The tests also read the height under a locale with a decimal comma.
+declare -A locale_of=([test]=it_IT [windows]=it_IT)
 
-wanted=()
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+
+wanted=() locales=()
 for group in "$@"; do
-  [[ -v "groups[$group]" ]] || { echo "unknown package group: $group" >&2; exit 2; }
-  wanted+=(${groups[$group]})
+  if ! declare -p "group_$group" &>/dev/null; then
+    echo "unknown package group: $group (groups: $(compgen -A variable group_ | sed 's/^group_//' | xargs))" >&2
+    exit 2
+  fi
+  declare -n packages="group_$group"
+  wanted+=("${packages[@]}")
+  [[ -v "locale_of[$group]" ]] && locales+=("${locale_of[$group]}")
 done
 
 missing=()
@@ -23,10 +59,17 @@ for package in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -gt 0 ]]; then
+  # A package of another architecture (wine32:i386) needs it known before the lists are read.
+  for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/.*://p' | sort -u); do
+    dpkg --print-foreign-architectures | grep -qx "$arch" || "${as_root[@]}" dpkg --add-architecture "$arch"
+  done
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "${missing[@]}"
+fi
 
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+for name in $(printf '%s\n' "${locales[@]}" | sort -u); do
+  locale -a 2>/dev/null | grep -qix "$name.utf8" || "${as_root[@]}" localedef -i "$name" -f UTF-8 "$name.UTF-8"
+done

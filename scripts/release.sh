@@ -27,53 +27,33 @@ else
   work=$(mktemp -d "${TMPDIR:-/tmp}/gavrento-release.XXXXXX")
   trap 'rm -rf "$work"' EXIT
 fi
-werror=${WERROR:-OFF}
-step() { echo "==> $*"; }
 
-if [[ -n $(git -C "$source_dir" status --porcelain --untracked-files=no) ]]; then
-  echo "note: the working tree has changes that are not committed; the release is $commit alone"
-fi
+# The Debian package, each Windows program with its installer, and the site for the browser
+# (CMakePresets.json).
 tree=$work/gavrento
-step "Cloning $commit into $tree"
-git clone --quiet --shared --no-checkout "$source_dir" "$tree"
-git -C "$tree" checkout --quiet --detach "$commit"
-cd "$tree"
+"$source_dir/scripts/build-in-clone.sh" "$tree" package installer-32 installer-64 site
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$tree/build/CMakeCache.txt")
 
-step "The Debian package"
-cmake --preset default -DGAVRENTO_WERROR="$werror" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build build --target gavrento gavrento_compressed_docs
-(cd build && cpack -G DEB >/dev/null)
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
-
-for preset in windows-32 windows-64; do
-  step "The Windows program and its installer ($preset)"
-  cmake --preset "$preset" -DGAVRENTO_WERROR="$werror" >/dev/null
-  cmake --build --preset "$preset" --target msi
-done
-
-step "The site for the browser"
-cmake --preset web -DGAVRENTO_WERROR="$werror" >/dev/null
-cmake --build --preset web --target site
-
-step "Filling $dist"
+echo "==> Filling $dist"
 rm -rf "$dist"
 mkdir -p "$dist"
-cp build/gavrento_"$version"_*.deb "$dist/"
+cp "$tree"/build/gavrento_"$version"_*.deb "$dist/"
 declare -A build_of=([x86]=build-win32 [x64]=build-win64)
 for label in "${!build_of[@]}"; do
-  cp "${build_of[$label]}/Gavrento-$version-$label.msi" "$dist/"
-  cp "${build_of[$label]}/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
+  cp "$tree/${build_of[$label]}/Gavrento-$version-$label.msi" "$dist/"
+  cp "$tree/${build_of[$label]}/Gavrento.exe" "$dist/Gavrento-$version-$label.exe"
 done
 # The site's files in name order, each with the commit's time and ordinary permissions, and
 # no extra attributes: the same bytes from any clone.
 site_zip=$dist/gavrento-$version-web.zip
-commit_time=$(git log -1 --format=%ct "$commit")
-ln -s site "build-web/gavrento-$version-web"
-find build-web/site -type f -exec chmod 644 {} + -exec touch -d "@$commit_time" {} +
-(cd build-web && find "gavrento-$version-web/" -type f | LC_ALL=C sort |
+commit_time=$(git -C "$source_dir" log -1 --format=%ct "$commit")
+ln -s site "$tree/build-web/gavrento-$version-web"
+find "$tree/build-web/site" -type f -exec chmod 644 {} + -exec touch -d "@$commit_time" {} +
+(cd "$tree/build-web" && find "gavrento-$version-web/" -type f | LC_ALL=C sort |
   TZ=UTC zip -X -q "$site_zip" -@)
 # git archive gives every entry the commit's time; gzip -n leaves out its own name and time.
-git archive --format=tar --prefix="gavrento-$version/" "$commit" | gzip -9 -n >"$dist/gavrento-$version.tar.gz"
+git -C "$source_dir" archive --format=tar --prefix="gavrento-$version/" "$commit" |
+  gzip -9 -n >"$dist/gavrento-$version.tar.gz"
 (cd "$dist" && LC_ALL=C sha256sum -- * >SHA256SUMS)
-step "Gavrento $version, commit $commit:"
+echo "==> Gavrento $version, commit $commit:"
 cat "$dist/SHA256SUMS"

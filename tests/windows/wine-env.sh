@@ -32,7 +32,7 @@ wine_32bit_status() {
   fi
   if [[ ! -e $kWine32 ]]; then
     echo "wine cannot start 32-bit programs: its loader $kWine32 is missing" \
-      "(scripts/install-windows-packages.sh installs wine32:i386)" >&2
+      "(scripts/install-packages.sh windows installs wine32:i386)" >&2
     return 1
   fi
   local output status
@@ -55,7 +55,7 @@ wine_32bit_status() {
 wine_64bit_starts() {
   if [[ ! -x $kWine64 ]]; then
     echo "wine cannot start programs: its loader $kWine64 is missing" \
-      "(scripts/install-windows-packages.sh installs wine64)" >&2
+      "(scripts/install-packages.sh windows installs wine64)" >&2
     return 1
   fi
   local output status

@@ -1,0 +1,43 @@
+# Run by CTest around the suite (cmake/GavrentoTest.cmake), with the folders of every test:
+#   cmake -DROOT=<folder> -DMODE=make|check -P test-folders.cmake -- TEST...
+# make:  ROOT afresh, and in it TEST/tmp and TEST/runtime for each test (the runtime folder
+#        private to its owner, as Qt and the freedesktop rules want one).
+# check: names whatever a test left in its temporary folder and fails then; removes ROOT
+#        when nothing was left, and keeps it to look into otherwise.
+set(tests)
+set(after_marker FALSE)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(index RANGE 1 ${last})
+  if(after_marker)
+    list(APPEND tests "${CMAKE_ARGV${index}}")
+  elseif(CMAKE_ARGV${index} STREQUAL "--")
+    set(after_marker TRUE)
+  endif()
+endforeach()
+
+if(MODE STREQUAL "make")
+  file(REMOVE_RECURSE "${ROOT}")
+  foreach(test IN LISTS tests)
+    file(MAKE_DIRECTORY "${ROOT}/${test}/tmp" "${ROOT}/${test}/runtime")
+    file(CHMOD "${ROOT}/${test}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  endforeach()
+  list(LENGTH tests count)
+  message("A temporary and a runtime folder for each of ${count} tests, in ${ROOT}")
+elseif(MODE STREQUAL "check")
+  set(left_behind FALSE)
+  foreach(test IN LISTS tests)
+    file(GLOB left RELATIVE "${ROOT}/${test}/tmp" "${ROOT}/${test}/tmp/*")
+    if(left)
+      list(JOIN left ", " left)
+      message("${test} left in its TMPDIR (${ROOT}/${test}/tmp): ${left}")
+      set(left_behind TRUE)
+    endif()
+  endforeach()
+  if(left_behind)
+    message(FATAL_ERROR "Files were left behind; they are kept for a look until the next run")
+  endif()
+  file(REMOVE_RECURSE "${ROOT}")
+  message("Nothing left behind in the temporary folders of the tests")
+else()
+  message(FATAL_ERROR "MODE must be make or check, not \"${MODE}\"")
+endif()
