@@ -5,17 +5,52 @@
 //   a click on Calcola until both boxes are written, in the page (median of CLICKS).
 // Playwright is the tests' own, from tests/web/node_modules. GAVRENTO_SITE names the site.
 const fs = require("node:fs");
+const http = require("node:http");
 const {createRequire} = require("node:module");
 const path = require("node:path");
 const zlib = require("node:zlib");
 const {chromium} = createRequire(path.join(__dirname, "../tests/web/"))("@playwright/test");
-const {serveSite} = require("../tests/web/fixtures");
 const config = require("../tests/web/playwright.config");
 
-const kRuns = 15;
+const kRuns = 21;
 const kClicks = 300;
 const site = process.env.GAVRENTO_SITE;
 const bare = path.join(__dirname, "web_bare.html");
+
+// Both pages from one server, the same way: HTTP/1.1 with connections kept alive (as any
+// static host serves; Python's http.server speaks HTTP/1.0 and reconnects for each file),
+// with the same headers for both.
+const kTypes = {".html": "text/html; charset=utf-8", ".js": "text/javascript",
+                ".wasm": "application/wasm", ".css": "text/css", ".woff2": "font/woff2",
+                ".svg": "image/svg+xml", ".png": "image/png",
+                ".webmanifest": "application/manifest+json"};
+
+function serveFolder(folder) {
+  const files = new Map();
+  for (const name of fs.readdirSync(folder, {recursive: true})) {
+    const file = path.join(folder, name);
+    if (fs.statSync(file).isFile()) files.set(`/${name.split(path.sep).join("/")}`, file);
+  }
+  const server = http.createServer((request, response) => {
+    const name = new URL(request.url, "http://host").pathname;
+    const file = files.get(name.endsWith("/") ? `${name}index.html` : name);
+    if (!file) {
+      response.writeHead(404).end();
+      return;
+    }
+    const body = fs.readFileSync(file);
+    response.writeHead(200, {"Content-Type": kTypes[path.extname(file)] || "text/plain",
+                             "Content-Length": body.length, "Cache-Control": "no-cache"});
+    response.end(body);
+  });
+  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    stop: () => {
+      server.close();
+      server.closeAllConnections();
+    },
+  })));
+}
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -44,59 +79,61 @@ async function firstVisitBytes(browser, url) {
   return {total, files: asked.size};
 }
 
-// The moment the page marks its window ready, taken as it happens rather than at the next
-// frame, for readyTime below.
+// Ready for input: the window's controls exist, are placed, and Uscita has the focus. Each
+// moment is taken as it happens (in the page, from navigation start), never when the bench
+// next looks: Gavrento's when its page marks the window ready, which it does after the
+// program has made and placed every element and focused Uscita; the bare page's when the
+// browser gives Uscita the focus (its autofocus, once the document is parsed and laid out).
+// The faces are not waited for: the captions are drawn in a fallback face until they come.
 function watchForReady() {
-  new MutationObserver((changes, observer) => {
-    if (document.body && document.body.dataset.state === "ready") {
-      window.gavrentoReadyAt = performance.now();
-      observer.disconnect();
-    }
-  }).observe(document, {subtree: true, attributes: true, attributeFilter: ["data-state"]});
+  const isUscita = (element) => element && element.tagName === "BUTTON" &&
+                                element.textContent.trim() === "Uscita";
+  const mark = () => {
+    if (window.benchReadyAt || document.readyState === "loading") return;
+    const ours = document.getElementById("program") !== null;
+    if (ours ? document.body.dataset.state !== "ready" : !isUscita(document.activeElement)) return;
+    window.benchReadyAt = performance.now();
+    window.benchFocused = isUscita(document.activeElement);
+  };
+  addEventListener("focusin", mark, true);
+  addEventListener("DOMContentLoaded", mark);
+  new MutationObserver(mark).observe(document, {subtree: true, attributes: true,
+                                                attributeFilter: ["data-state"]});
 }
 
-async function readyTime(browser, url, ready) {
+async function readyTime(browser, url) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.addInitScript(watchForReady);
   const warnings = [];
   page.on("console", (message) => warnings.push(message.text()));
   await page.goto(url, {waitUntil: "commit"});
-  const ms = await page.evaluate(ready);
+  await page.waitForFunction(() => window.benchReadyAt !== undefined, null, {polling: 10});
+  const {ms, focused} = await page.evaluate(() => ({ms: window.benchReadyAt,
+                                                     focused: window.benchFocused}));
   await context.close();
+  if (!focused) throw new Error(`${url}: ready without the focus on Uscita`);
   // A preload the page does not use, or a slow path the module falls back to, says so here.
   if (warnings.length > 0) console.warn(`${url}: ${warnings.join("; ")}`);
   return ms;
 }
 
 async function main() {
-  const server = await serveSite();
   fs.copyFileSync(bare, path.join(site, "bench-bare.html"));
+  const server = await serveFolder(site);
   const browser = await chromium.launch(config.use.launchOptions);
   try {
     const page = await firstVisitBytes(browser, server.url);
     const floor = gzipped(bare);
 
+    // Interleaved, each page first in turn, so that a busy moment of the machine falls on
+    // both alike.
     const ours = [];
     const theirs = [];
     for (let i = 0; i < kRuns; ++i) {
-      // Ready for input: the program has made the window, and its faces are in.
-      ours.push(await readyTime(browser, server.url, async () => {
-        await new Promise((resolve) => {
-          const check = () => window.gavrentoReadyAt ? resolve() : setTimeout(check, 1);
-          check();
-        });
-        const madeAt = window.gavrentoReadyAt;
-        const fontsBusy = document.fonts.status === "loading";
-        await document.fonts.ready;
-        return fontsBusy ? Math.max(madeAt, performance.now()) : madeAt;
-      }));
-      theirs.push(await readyTime(browser, `${server.url}bench-bare.html`, async () => {
-        if (document.readyState !== "complete") {
-          await new Promise((resolve) => addEventListener("load", resolve));
-        }
-        return performance.now();
-      }));
+      const visits = [[ours, server.url], [theirs, `${server.url}bench-bare.html`]];
+      if (i % 2) visits.reverse();
+      for (const [times, url] of visits) times.push(await readyTime(browser, url));
     }
 
     const context = await browser.newContext({locale: "it-IT"});

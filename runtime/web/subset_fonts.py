@@ -7,10 +7,14 @@ Each caption of the records (as web_records prints them) is drawn in its font's 
 face, weight and slant; those characters are kept. The face the text boxes and the message
 box use keeps printable Latin-1 too, as people type there and error reports are written
 there. Writes SITE/fonts/*.woff2, SITE/fonts/*.LICENSE (each face's copyright file) and
-SITE/style.css: STYLE after one @font-face per file, and SITE/index.html from PAGE with a
-preload link per file in place of its fonts' marker, so the faces download beside the
-program instead of after it has drawn the window (one style sheet, one request fewer).
+SITE/index.html from PAGE with, in place of their markers, a preload link per face (so the
+faces download beside the program instead of after it has drawn the window) and the style
+sheet inline: one @font-face per face, then STYLE. An inline sheet saves a request the
+program's script would wait for; the page's Content-Security-Policy allows exactly it, by
+its SHA-256.
 """
+import base64
+import hashlib
 import json
 import pathlib
 import shutil
@@ -35,16 +39,22 @@ def key(font):
 
 
 PRELOAD_MARKER = "<!-- fonts: preloaded here by subset_fonts.py -->\n"
+STYLE_MARKER = "<!-- style: inlined here by subset_fonts.py -->\n"
+STYLE_HASH_MARKER = "'style-hash'"
 
 
-def write_page(page_path, site, names):
+def write_page(page_path, site, names, style):
     page = pathlib.Path(page_path).read_text(encoding="utf-8")
-    if PRELOAD_MARKER not in page:
-        sys.exit(f"subset_fonts: {page_path} has no line {PRELOAD_MARKER.strip()}")
+    for marker in (PRELOAD_MARKER, STYLE_MARKER, STYLE_HASH_MARKER):
+        if marker not in page:
+            sys.exit(f"subset_fonts: {page_path} has no {marker.strip()}")
     links = "".join(f'<link rel="preload" href="fonts/{name}.woff2" as="font" type="font/woff2" '
                     "crossorigin>\n" for name in names)
-    (pathlib.Path(site) / "index.html").write_text(page.replace(PRELOAD_MARKER, links),
-                                                   encoding="utf-8")
+    digest = base64.b64encode(hashlib.sha256(style.encode("utf-8")).digest()).decode("ascii")
+    page = (page.replace(PRELOAD_MARKER, links)
+                .replace(STYLE_MARKER, f"<style>{style}</style>\n")
+                .replace(STYLE_HASH_MARKER, f"'sha256-{digest}'"))
+    (pathlib.Path(site) / "index.html").write_text(page, encoding="utf-8")
 
 
 def main(records_path, site, page_path, style_path):
@@ -83,12 +93,13 @@ def main(records_path, site, page_path, style_path):
             f"  src: url(fonts/{name}.woff2) format(\"woff2\");\n"
             f"  font-weight: {weight};\n"
             f"  font-style: {'italic' if italic else 'normal'};\n"
-            "  font-display: block;\n"
+            # The window is usable before its faces come: captions show in a fallback face
+            # meanwhile, rather than not at all.
+            "  font-display: swap;\n"
             "}\n")
-    (pathlib.Path(site) / "style.css").write_text(
-        "/* The stand-in faces, cut down to the characters the page draws (subset_fonts.py). */\n"
-        + "".join(rules) + pathlib.Path(style_path).read_text(encoding="utf-8"), encoding="utf-8")
-    write_page(page_path, site, names)
+    style = ("\n/* The stand-in faces, cut down to the characters the page draws. */\n"
+             + "".join(rules) + pathlib.Path(style_path).read_text(encoding="utf-8"))
+    write_page(page_path, site, names, style)
 
 
 if __name__ == "__main__":

@@ -27,7 +27,8 @@ test("after one visit, a reload with the server stopped still computes", async (
 // again by the build's own script, served at the same address.
 function nextVersion(folder) {
   fs.cpSync(site, folder, {recursive: true});
-  fs.appendFileSync(path.join(folder, "style.css"), "/* the next version */\n");
+  fs.appendFileSync(path.join(folder, "fonts", "LiberationSans-Regular.LICENSE"),
+                    "the next version\n");
   const sources = path.join(__dirname, "..", "..", "runtime", "web");
   execFileSync(process.env.GAVRENTO_CMAKE || "cmake",
                [`-DSITE=${folder}`, `-DTEMPLATE=${path.join(sources, "site", "sw.js.in")}`, "-P",
@@ -54,8 +55,9 @@ test("a new version replaces the old cache and serves its own files", async ({pa
     await second.stop();
     await page.reload();
     await page.locator("body[data-state=ready]").waitFor();
-    const style = await page.evaluate(() => fetch("style.css").then((answer) => answer.text()));
-    expect(style).toContain("the next version");
+    const licence = await page.evaluate(
+        () => fetch("fonts/LiberationSans-Regular.LICENSE").then((answer) => answer.text()));
+    expect(licence).toContain("the next version");
   } finally {
     fs.rmSync(next, {recursive: true, force: true});
   }

@@ -39,9 +39,12 @@ const GavrentoPage = (() => {
     });
   }
 
-  // The whole window, scaled down as one where the screen is narrower, never up.
+  // The whole window, scaled down as one where the screen is narrower, never up. Its
+  // natural width is taken at the first fit, when the page is laid out for the first time
+  // anyway, rather than while the program is still making elements.
   function fitToScreen() {
     if (!windowElement) return;
+    if (naturalWidth === 0) naturalWidth = windowElement.getBoundingClientRect().width;
     const room = document.documentElement.clientWidth;
     // Two pixels spare: the borders round to whole device pixels at any zoom.
     const thousandths = Math.floor((1000 * (room - 2)) / naturalWidth);
@@ -58,10 +61,13 @@ const GavrentoPage = (() => {
     return (red << 16) | (green << 8) | blue;
   }
 
+  // The user's colours are read only when they are in force: each reading restyles the page.
   const forcedColours = matchMedia("(forced-colors: active)");
   function applyColours() {
-    Module._gavrento_colours(forcedColours.matches ? 1 : 0, systemColour("Highlight"),
-                             systemColour("ButtonFace"), systemColour("ButtonText"));
+    const forced = forcedColours.matches;
+    Module._gavrento_colours(forced ? 1 : 0, forced ? systemColour("Highlight") : 0,
+                             forced ? systemColour("ButtonFace") : 0,
+                             forced ? systemColour("ButtonText") : 0);
   }
 
   return {
@@ -79,7 +85,6 @@ const GavrentoPage = (() => {
       applyFont(client, {family, pixels, weight: 400, italic: false});
       windowElement.append(title, client);
       document.getElementById("program").append(windowElement);
-      naturalWidth = windowElement.getBoundingClientRect().width;
     },
 
     makeElement(control) {
