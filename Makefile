@@ -101,7 +101,7 @@ web:
 
 web-run: web
 	@echo "Gavrento: http://127.0.0.1:$(WEB_PORT)/"
-	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/site
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --protocol HTTP/1.1 --directory build-web/site
 
 test-web:
 	$(install) web

@@ -19,28 +19,22 @@ struct WindowKind {
   DWORD ex_style;
 };
 
-DWORD LabelAlignment(const ControlRecord& record) {
-  switch (AlignmentOf(record)) {
-    case Alignment::kRight:
-      return SS_RIGHT;
-    case Alignment::kCentre:
-      return SS_CENTER;
-    case Alignment::kLeft:
-      break;
-  }
-  return SS_LEFT;
-}
+// The style bits that line a caption up across a label, and a text across a text box.
+struct AlignmentStyles {
+  DWORD label;
+  DWORD text_box;
+};
 
-DWORD TextBoxAlignment(const ControlRecord& record) {
+AlignmentStyles AlignmentStylesOf(const ControlRecord& record) {
   switch (AlignmentOf(record)) {
     case Alignment::kRight:
-      return ES_RIGHT;
+      return {SS_RIGHT, ES_RIGHT};
     case Alignment::kCentre:
-      return ES_CENTER;
+      return {SS_CENTER, ES_CENTER};
     case Alignment::kLeft:
       break;
   }
-  return ES_LEFT;
+  return {SS_LEFT, ES_LEFT};
 }
 
 // Labels: no border, text from the top, wrapped at blanks and cut at the bottom edge, an
@@ -50,13 +44,14 @@ DWORD TextBoxAlignment(const ControlRecord& record) {
 WindowKind KindOf(const ControlRecord& record) {
   switch (record.kind) {
     case ControlKind::kTextBox:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | TextBoxAlignment(record), WS_EX_CLIENTEDGE};
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | AlignmentStylesOf(record).text_box,
+              WS_EX_CLIENTEDGE};
     case ControlKind::kCommandButton:
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kLabel:
       break;
   }
-  return {L"STATIC", SS_NOPREFIX | LabelAlignment(record), 0};
+  return {L"STATIC", SS_NOPREFIX | AlignmentStylesOf(record).label, 0};
 }
 
 HWND CreateChild(const WindowKind& kind, std::string_view text, int id, HWND parent) {

@@ -23,6 +23,25 @@ loader_answer() {
   return $status
 }
 
+# loader_starts LOADER WHAT PACKAGE [format-refused-is-an-answer]: returns 0 when LOADER
+# starts; with the fourth word, 126 without a word when the kernel refuses its format
+# ("Exec format error"); else says in one line why wine cannot start WHAT, and returns 1.
+loader_starts() {
+  local loader=$1 what=$2 package=$3 refused_is_an_answer=${4:-} output status
+  if [[ ! -x $loader ]]; then
+    echo "wine cannot start $what: its loader $loader is missing" \
+      "(scripts/install-packages.sh windows installs $package)" >&2
+    return 1
+  fi
+  output=$(loader_answer "$loader")
+  status=$?
+  [[ $status -eq 0 ]] && return 0
+  [[ -n $refused_is_an_answer && $status -eq 126 && $output == *"Exec format error"* ]] &&
+    return 126
+  echo "wine cannot start $what: $loader --version exited $status: $output" >&2
+  return 1
+}
+
 # Returns 0 when 32-bit programs run here, kSkipped (saying why) when this machine cannot
 # run them, 1 (saying why) when wine's 32-bit half is broken.
 wine_32bit_status() {
@@ -30,21 +49,15 @@ wine_32bit_status() {
     echo "SKIPPED: not running the 32-bit program: GAVRENTO_NO_32BIT is set"
     return $kSkipped
   fi
-  if [[ ! -e $kWine32 ]]; then
-    echo "wine cannot start 32-bit programs: its loader $kWine32 is missing" \
-      "(scripts/install-packages.sh windows installs wine32:i386)" >&2
-    return 1
-  fi
-  local output status
-  output=$(loader_answer "$kWine32")
-  status=$?
-  [[ $status -eq 0 ]] && return 0
-  if [[ $status -eq 126 && $output == *"Exec format error"* ]]; then
-    echo "SKIPPED: not running the 32-bit program: this machine cannot execute 32-bit programs" \
-      "($kWine32: Exec format error)"
-    return $kSkipped
-  fi
-  echo "wine cannot start 32-bit programs: $kWine32 --version exited $status: $output" >&2
+  loader_starts "$kWine32" "32-bit programs" wine32:i386 format-refused-is-an-answer
+  case $? in
+    0) return 0 ;;
+    126)
+      echo "SKIPPED: not running the 32-bit program: this machine cannot execute 32-bit programs" \
+        "($kWine32: Exec format error)"
+      return $kSkipped
+      ;;
+  esac
   return 1
 }
 
@@ -53,17 +66,7 @@ wine_32bit_status() {
 # earlier does not mean the loader still starts, and nothing after this waits for windows
 # that cannot come.
 wine_64bit_starts() {
-  if [[ ! -x $kWine64 ]]; then
-    echo "wine cannot start programs: its loader $kWine64 is missing" \
-      "(scripts/install-packages.sh windows installs wine64)" >&2
-    return 1
-  fi
-  local output status
-  output=$(loader_answer "$kWine64")
-  status=$?
-  [[ $status -eq 0 ]] && return 0
-  echo "wine cannot start programs: $kWine64 --version exited $status: $output" >&2
-  return 1
+  loader_starts "$kWine64" programs wine64
 }
 
 # Stops the prefix's wine server and removes the folder it kept its socket in. Debian's wine

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The wine harness on machines this one is not, made here with stand-in loaders:
+# The wine harness on machines this one is not, made here with fake loaders:
 #  - a kernel that cannot execute 32-bit programs: the 32-bit program is skipped, saying why;
 #  - a wine without its loader fails within seconds with one message;
 #  - a wine whose loaders the kernel refuses, both of them: every window check stops at once
@@ -21,7 +21,7 @@ work_folder
 cp /bin/true "$work/loader32"
 printf '\0\0' | dd of="$work/loader32" bs=1 seek=18 conv=notrunc status=none
 # A loader that answers as the kernel does when it refuses to start it.
-# shellcheck disable=SC2016  # $0 is the stand-in's own, expanded when it runs
+# shellcheck disable=SC2016  # $0 is the fake loader's own, expanded when it runs
 printf '#!/bin/sh\necho "$0: cannot execute binary file: Exec format error" >&2\nexit 126\n' \
   >"$work/refused"
 chmod +x "$work/refused"
@@ -53,7 +53,7 @@ check "no prefix is made when nothing can run" test ! -e "$work/prefix"
 # Every wait of the checks (poll, and Xvfb's start) sleeps: a sleep here ends the check at
 # once and leaves a mark, so a check that would wait fails here instead of taking minutes.
 mkdir "$work/bin"
-# shellcheck disable=SC2016  # $* and $PPID are the stand-in's own
+# shellcheck disable=SC2016  # $* and $PPID are the fake's own
 printf '#!/bin/sh\necho "$*" >>"%s/waited"\nkill -TERM $PPID\n' "$work" >"$work/bin/sleep"
 chmod +x "$work/bin/sleep"
 
