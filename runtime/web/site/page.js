@@ -63,9 +63,16 @@ const GavrentoPage = (() => {
   for (const [name, element] of elements) {
     if (element.tagName === "BUTTON") element.addEventListener("click", () => press(name));
   }
+  // The browser would focus the autofocus element only at its next frame: if nothing has
+  // the focus yet, give it now, and the browser has nothing left to do.
+  const first = client.querySelector("[autofocus]");
+  if (first && document.activeElement === document.body) {
+    first.autofocus = false;
+    first.focus();
+  }
   fitToScreen();
   addEventListener("resize", fitToScreen);
-  // Placed, focused (the browser's autofocus) and taking presses: ready for input.
+  // Placed, focused and taking presses: ready for input.
   document.body.dataset.state = "accepting";
 
   return {
