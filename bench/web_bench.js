@@ -79,10 +79,11 @@ async function firstVisitBytes(browser, url) {
   return {total, files: asked.size};
 }
 
-// Ready for input: the window's controls exist, are placed, and Uscita has the focus. Each
-// moment is taken as it happens (in the page, from navigation start), never when the bench
-// next looks: Gavrento's when its page marks the window ready, which it does after the
-// program has made and placed every element and focused Uscita; the bare page's when the
+// Ready for input: the window's controls exist, are placed, Uscita has the focus and a press
+// is taken. Each moment is taken as it happens (in the page, from navigation start), never
+// when the bench next looks: Gavrento's once its page has adopted the window written into
+// index.html and takes presses (data-state "accepting"; they run when the program has
+// loaded, "ready") and the browser has given Uscita the focus; the bare page's when the
 // browser gives Uscita the focus (its autofocus, once the document is parsed and laid out).
 // The faces are not waited for: the captions are drawn in a fallback face until they come.
 function watchForReady() {
@@ -91,9 +92,9 @@ function watchForReady() {
   const mark = () => {
     if (window.benchReadyAt || document.readyState === "loading") return;
     const ours = document.getElementById("program") !== null;
-    if (ours ? document.body.dataset.state !== "ready" : !isUscita(document.activeElement)) return;
+    if (ours && !["accepting", "ready"].includes(document.body.dataset.state)) return;
+    if (!isUscita(document.activeElement)) return;
     window.benchReadyAt = performance.now();
-    window.benchFocused = isUscita(document.activeElement);
   };
   addEventListener("focusin", mark, true);
   addEventListener("DOMContentLoaded", mark);
@@ -106,13 +107,15 @@ async function readyTime(browser, url) {
   const page = await context.newPage();
   await page.addInitScript(watchForReady);
   const warnings = [];
-  page.on("console", (message) => warnings.push(message.text()));
+  // Chromium notes that the page focused Uscita before the autofocus it also carries (for
+  // a browser without scripts) came to be processed: expected, not a fault.
+  page.on("console", (message) => {
+    if (!message.text().startsWith("Autofocus processing was blocked")) warnings.push(message.text());
+  });
   await page.goto(url, {waitUntil: "commit"});
   await page.waitForFunction(() => window.benchReadyAt !== undefined, null, {polling: 10});
-  const {ms, focused} = await page.evaluate(() => ({ms: window.benchReadyAt,
-                                                     focused: window.benchFocused}));
+  const ms = await page.evaluate(() => window.benchReadyAt);
   await context.close();
-  if (!focused) throw new Error(`${url}: ready without the focus on Uscita`);
   // A preload the page does not use, or a slow path the module falls back to, says so here.
   if (warnings.length > 0) console.warn(`${url}: ${warnings.join("; ")}`);
   return ms;

@@ -46,9 +46,8 @@ void RunProject(const ProjectDescriptor& project) {
   loaded.record = project.startup.record;
   loaded.services = std::make_unique<WebServices>(*loaded.record, std::string(project.name));
   loaded.form = project.startup.create(*loaded.services);
-  BuildPage(*loaded.record);
-  ApplyColours(*loaded.record, kPageStandIns);
-  if (const ControlRecord* first = FirstInTabOrder(*loaded.record)) Focus(first->name);
+  // The window is in the page already (written at build time, Uscita focused); the program
+  // colours it for the scheme in force and takes the presses, those that waited included.
   WindowReady();
 }
 

@@ -10,41 +10,11 @@ namespace {
 
 // Texts cross to JavaScript as pointer and length: string views need no terminator.
 // clang-format off
-EM_JS(void, JsMakeWindow, (const char* caption, int caption_length, int width, int height,
-                           const char* family, int family_length, int pixels), {
-  GavrentoPage.makeWindow(UTF8ToString(caption, caption_length), width, height,
-                          UTF8ToString(family, family_length), pixels);
-});
-EM_JS(void, JsMakeElement, (int kind, const char* name, int name_length, const char* text,
-                            int text_length, const char* label, int label_length, int left,
-                            int top, int width, int height, const char* family,
-                            int family_length, int pixels, int weight, int italic, int align,
-                            int stacking), {
-  GavrentoPage.makeElement({
-    kind: ["label", "textbox", "button"][kind],
-    name: UTF8ToString(name, name_length),
-    text: UTF8ToString(text, text_length),
-    accessibleName: UTF8ToString(label, label_length),
-    box: {left: left, top: top, width: width, height: height},
-    font: {family: UTF8ToString(family, family_length), pixels: pixels, weight: weight,
-           italic: italic !== 0},
-    align: ["left", "right", "center"][align],
-    stacking: stacking
-  });
-});
-EM_JS(void, JsMakeLine, (const char* name, int name_length, int left, int top, int width,
-                         int height), {
-  GavrentoPage.makeLine(UTF8ToString(name, name_length),
-                        {left: left, top: top, width: width, height: height});
-});
 EM_JS(void, JsSetInk, (const char* name, int name_length, int red, int green, int blue), {
   GavrentoPage.setInk(UTF8ToString(name, name_length), red, green, blue);
 });
 EM_JS(void, JsSetFace, (int red, int green, int blue), {
   GavrentoPage.setFace(red, green, blue);
-});
-EM_JS(void, JsFocus, (const char* name, int name_length), {
-  GavrentoPage.focus(UTF8ToString(name, name_length));
 });
 EM_JS(void, JsWindowReady, (), { GavrentoPage.ready(); });
 EM_JS(char*, JsElementText, (const char* name, int name_length), {
@@ -82,33 +52,12 @@ std::string TakeText(char* text) {
 
 }  // namespace
 
-void MakeWindow(std::string_view caption, PixelBox client, CssFont font) {
-  JsMakeWindow(caption.data(), Length(caption), client.width, client.height, font.family.data(),
-               Length(font.family), font.pixels);
-}
-
-void MakeElement(const Element& e) {
-  JsMakeElement(static_cast<int>(e.kind), e.name.data(), Length(e.name), e.text.data(),
-                Length(e.text), e.accessible_name.data(), Length(e.accessible_name), e.box.left,
-                e.box.top, e.box.width, e.box.height, e.font.family.data(), Length(e.font.family),
-                e.font.pixels, e.font.weight, e.font.italic ? 1 : 0, static_cast<int>(e.align),
-                e.stacking);
-}
-
-void MakeLine(std::string_view name, PixelBox box) {
-  JsMakeLine(name.data(), Length(name), box.left, box.top, box.width, box.height);
-}
-
 void SetInk(std::string_view name, Rgb colour) {
   JsSetInk(name.data(), Length(name), colour.red, colour.green, colour.blue);
 }
 
 void SetFace(Rgb colour) {
   JsSetFace(colour.red, colour.green, colour.blue);
-}
-
-void Focus(std::string_view name) {
-  JsFocus(name.data(), Length(name));
 }
 
 void WindowReady() {

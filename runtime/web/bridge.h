@@ -1,6 +1,8 @@
-// The page's side of the web runtime: the JavaScript functions (site/page.js) that make the
-// elements C++ asks for, show the message box and end the program. The only file that
-// speaks to JavaScript; everything it is told comes from the records and runtime/.
+// The page's side of the web runtime: the JavaScript functions (site/page.js) that colour
+// the elements C++ wrote into the page, show the message box and end the program
+// (bridge.cpp, the only file that speaks to JavaScript), and the calls that make the window,
+// answered at build time by markup.cpp. Everything they are told comes from the records and
+// runtime/.
 #pragma once
 
 #include <string>
@@ -33,12 +35,18 @@ struct Element {
   int stacking = 0;  // later records are drawn over earlier ones
 };
 
+// Made once, at build time: markup.cpp writes these into index.html, where the page finds
+// each element by its name.
 void MakeWindow(std::string_view caption, PixelBox client, CssFont font);
 void MakeElement(const Element& element);
 void MakeLine(std::string_view name, PixelBox box);
+void Focus(std::string_view name);  // the element focused at start
+
+// At build time into the style sheet, and again by the program for the scheme in force.
 void SetInk(std::string_view name, Rgb colour);  // a caption's or a line's colour
 void SetFace(Rgb colour);                        // the window's background
-void Focus(std::string_view name);
+
+// The program has its window: the page runs the presses that waited for it.
 void WindowReady();
 
 std::string ElementText(std::string_view name);

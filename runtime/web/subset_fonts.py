@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Cuts Debian's stand-in faces down to the characters the page draws in them, as WOFF2.
 
-Usage: subset_fonts.py RECORDS.json SITE PAGE STYLE
+Usage: subset_fonts.py RECORDS.json SITE PAGE STYLE WINDOW
 
 Each caption of the records (as web_records prints them) is drawn in its font's stand-in
 face, weight and slant; those characters are kept. The face the text boxes and the message
@@ -11,10 +11,13 @@ SITE/index.html from PAGE with, in place of their markers, a preload link per fa
 faces download beside the program instead of after it has drawn the window) and the style
 sheet inline: one @font-face per face, then STYLE. An inline sheet saves a request the
 program's script would wait for; the page's Content-Security-Policy allows exactly it, by
-its SHA-256.
+its SHA-256. WINDOW is the start-up window as web_prerender writes it: its elements go into
+the page's body, and their places, fonts and colours at the end of the style sheet; the
+window's caption is the page's title.
 """
 import base64
 import hashlib
+import html
 import json
 import pathlib
 import shutil
@@ -41,11 +44,13 @@ def key(font):
 PRELOAD_MARKER = "<!-- fonts: preloaded here by subset_fonts.py -->\n"
 STYLE_MARKER = "<!-- style: inlined here by subset_fonts.py -->\n"
 STYLE_HASH_MARKER = "'style-hash'"
+WINDOW_MARKER = "<!-- window: written here by subset_fonts.py -->\n"
+TITLE_MARKER = "<!-- title: the window's caption, written here by subset_fonts.py -->\n"
 
 
-def write_page(page_path, site, names, style):
+def write_page(page_path, site, names, style, window, caption):
     page = pathlib.Path(page_path).read_text(encoding="utf-8")
-    for marker in (PRELOAD_MARKER, STYLE_MARKER, STYLE_HASH_MARKER):
+    for marker in (PRELOAD_MARKER, STYLE_MARKER, STYLE_HASH_MARKER, WINDOW_MARKER, TITLE_MARKER):
         if marker not in page:
             sys.exit(f"subset_fonts: {page_path} has no {marker.strip()}")
     links = "".join(f'<link rel="preload" href="fonts/{name}.woff2" as="font" type="font/woff2" '
@@ -53,11 +58,13 @@ def write_page(page_path, site, names, style):
     digest = base64.b64encode(hashlib.sha256(style.encode("utf-8")).digest()).decode("ascii")
     page = (page.replace(PRELOAD_MARKER, links)
                 .replace(STYLE_MARKER, f"<style>{style}</style>\n")
-                .replace(STYLE_HASH_MARKER, f"'sha256-{digest}'"))
+                .replace(STYLE_HASH_MARKER, f"'sha256-{digest}'")
+                .replace(WINDOW_MARKER, window)
+                .replace(TITLE_MARKER, f"<title>{html.escape(caption)}</title>\n"))
     (pathlib.Path(site) / "index.html").write_text(page, encoding="utf-8")
 
 
-def main(records_path, site, page_path, style_path):
+def main(records_path, site, page_path, style_path, window_path):
     records = json.loads(pathlib.Path(records_path).read_text(encoding="utf-8"))
     texts = {face: set() for face in FACES}
     texts[TYPED_FACE].update(PRINTABLE_LATIN_1)
@@ -97,9 +104,12 @@ def main(records_path, site, page_path, style_path):
             # meanwhile, rather than not at all.
             "  font-display: swap;\n"
             "}\n")
+    window, window_style = pathlib.Path(window_path).read_text(encoding="utf-8").split("%%\n")
     style = ("\n/* The stand-in faces, cut down to the characters the page draws. */\n"
-             + "".join(rules) + pathlib.Path(style_path).read_text(encoding="utf-8"))
-    write_page(page_path, site, names, style)
+             + "".join(rules) + pathlib.Path(style_path).read_text(encoding="utf-8")
+             + "/* The window: each element's place, font and colour, from its record. */\n"
+             + window_style)
+    write_page(page_path, site, names, style, window, records["caption"])
 
 
 if __name__ == "__main__":

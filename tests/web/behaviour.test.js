@@ -70,6 +70,26 @@ test("keyboard only: Tab to the height, type, Calcola by Space, Cancella by Ente
   }
 });
 
+test("a Calcola pressed before the program has loaded runs once it has", async ({page, site}) => {
+  let release;
+  const held = new Promise((resolve) => {
+    release = resolve;
+  });
+  await page.route("**/gavrento.wasm", async (route) => {
+    await held;
+    await route.continue();
+  });
+  await page.goto(site.url, {waitUntil: "domcontentloaded"});
+  await page.locator("body[data-state=accepting]").waitFor();
+  await expect(control(page, "CmdUscita")).toBeFocused();
+  await control(page, "TxtAltezza").fill("180");
+  await control(page, "CmdCalcola").click();
+  await expect(control(page, "TxtGavrentoUomo")).toHaveValue("");
+  release();
+  await expect(control(page, "TxtGavrentoUomo")).toHaveValue("74,992125984252");
+  await expect(control(page, "TxtGavrentoDonna")).toHaveValue("70,492125984252");
+});
+
 test("Uscita closes a tab the page may close: one a script opened", async ({page, site}) => {
   await openWindow(page, site.url);
   const [opened] = await Promise.all([

@@ -1,31 +1,23 @@
-// The page's side of Gavrento's web runtime. It makes the elements the program asks for,
-// forwards presses, shows the message box and ends the page; what the window holds, where
-// and in which colour, and what a press does, the program (C++, in gavrento.wasm) decides.
+// The page's side of Gavrento's web runtime. It adopts the window the build wrote into
+// index.html (by the program's own page builder), forwards presses, shows the message box
+// and ends the page; what the window holds, where and in which colour, and what a press
+// does, the program (C++, in gavrento.wasm) decides.
 "use strict";
 
 const GavrentoPage = (() => {
-  const elements = new Map();
-  let windowElement = null;
-  let client = null;
+  const windowElement = document.querySelector("#program > .window");
+  const client = windowElement.querySelector(".client");
+  const elements = new Map([...client.querySelectorAll("[data-name]")].map(
+      (element) => [element.dataset.name, element]));
   let naturalWidth = 0;
   let ended = false;
   // Presses wait their turn: the next handler runs only when the last one has returned,
-  // message boxes included, as one thread serves the window on the desktop.
-  let pending = Promise.resolve();
-
-  function place(element, box) {
-    element.style.left = `${box.left}px`;
-    element.style.top = `${box.top}px`;
-    element.style.width = `${box.width}px`;
-    element.style.height = `${box.height}px`;
-  }
-
-  function applyFont(element, font) {
-    element.style.fontFamily = `"${font.family}"`;
-    element.style.fontSize = `${font.pixels}px`;
-    element.style.fontWeight = String(font.weight);
-    element.style.fontStyle = font.italic ? "italic" : "normal";
-  }
+  // message boxes included, as one thread serves the window on the desktop. The first
+  // waits for the program itself, which is still loading when the window can be used.
+  let programReady;
+  let pending = new Promise((resolve) => {
+    programReady = resolve;
+  });
 
   function rgb(red, green, blue) {
     return `rgb(${red}, ${green}, ${blue})`;
@@ -40,10 +32,8 @@ const GavrentoPage = (() => {
   }
 
   // The whole window, scaled down as one where the screen is narrower, never up. Its
-  // natural width is taken at the first fit, when the page is laid out for the first time
-  // anyway, rather than while the program is still making elements.
+  // natural width is taken at the first fit, before any zoom.
   function fitToScreen() {
-    if (!windowElement) return;
     if (naturalWidth === 0) naturalWidth = windowElement.getBoundingClientRect().width;
     const room = document.documentElement.clientWidth;
     // Two pixels spare: the borders round to whole device pixels at any zoom.
@@ -70,59 +60,22 @@ const GavrentoPage = (() => {
                              forced ? systemColour("ButtonText") : 0);
   }
 
+  for (const [name, element] of elements) {
+    if (element.tagName === "BUTTON") element.addEventListener("click", () => press(name));
+  }
+  // The browser would focus the autofocus element only at its next frame: if nothing has
+  // the focus yet, give it now, and the browser has nothing left to do.
+  const first = client.querySelector("[autofocus]");
+  if (first && document.activeElement === document.body) {
+    first.autofocus = false;
+    first.focus();
+  }
+  fitToScreen();
+  addEventListener("resize", fitToScreen);
+  // Placed, focused and taking presses: ready for input.
+  document.body.dataset.state = "accepting";
+
   return {
-    makeWindow(caption, width, height, family, pixels) {
-      document.title = caption;
-      windowElement = document.createElement("div");
-      windowElement.className = "window";
-      const title = document.createElement("h1");
-      title.className = "title";
-      title.textContent = caption;
-      client = document.createElement("div");
-      client.className = "client";
-      client.style.width = `${width}px`;
-      client.style.height = `${height}px`;
-      applyFont(client, {family, pixels, weight: 400, italic: false});
-      windowElement.append(title, client);
-      document.getElementById("program").append(windowElement);
-    },
-
-    makeElement(control) {
-      let element;
-      if (control.kind === "textbox") {
-        element = document.createElement("input");
-        element.type = "text";
-        element.autocomplete = "off";
-        element.spellcheck = false;
-        element.setAttribute("aria-label", control.accessibleName);
-      } else if (control.kind === "button") {
-        element = document.createElement("button");
-        element.type = "button";
-        element.textContent = control.text;
-        element.addEventListener("click", () => press(control.name));
-      } else {
-        element = document.createElement("div");
-        element.textContent = control.text;
-      }
-      element.className = control.kind;
-      element.dataset.name = control.name;
-      element.style.zIndex = String(control.stacking + 1);
-      element.style.textAlign = control.align;
-      place(element, control.box);
-      applyFont(element, control.font);
-      elements.set(control.name, element);
-      client.append(element);
-    },
-
-    makeLine(name, box) {
-      const line = document.createElement("div");
-      line.className = "line";
-      line.dataset.name = name;
-      place(line, box);
-      elements.set(name, line);
-      client.append(line);
-    },
-
     setInk(name, red, green, blue) {
       const element = elements.get(name);
       element.style.setProperty("--ink", rgb(red, green, blue));
@@ -132,16 +85,12 @@ const GavrentoPage = (() => {
       client.style.setProperty("--face", rgb(red, green, blue));
     },
 
-    focus(name) {
-      elements.get(name).focus();
-    },
-
+    // The page was written in the page's own colours; the user's, if forced, replace them.
     ready() {
-      applyColours();
+      if (forcedColours.matches) applyColours();
       forcedColours.addEventListener("change", applyColours);
-      fitToScreen();
-      addEventListener("resize", fitToScreen);
       document.body.dataset.state = "ready";
+      programReady();
     },
 
     text(name) {
