@@ -107,11 +107,7 @@ async function readyTime(browser, url) {
   const page = await context.newPage();
   await page.addInitScript(watchForReady);
   const warnings = [];
-  // Chromium notes that the page focused Uscita before the autofocus it also carries (for
-  // a browser without scripts) came to be processed: expected, not a fault.
-  page.on("console", (message) => {
-    if (!message.text().startsWith("Autofocus processing was blocked")) warnings.push(message.text());
-  });
+  page.on("console", (message) => warnings.push(message.text()));
   await page.goto(url, {waitUntil: "commit"});
   await page.waitForFunction(() => window.benchReadyAt !== undefined, null, {polling: 10});
   const ms = await page.evaluate(() => window.benchReadyAt);

@@ -150,7 +150,7 @@ std::string WindowMarkup() {
   std::string out = "<div class=\"window\">\n<h1 class=\"title\">" + Escaped(page.caption) +
                     "</h1>\n<div class=\"client\">\n";
   for (std::size_t i = 0; i < page.elements.size(); ++i) {
-    out += page.elements[i] + (page.names[i] == page.focused ? " autofocus>" : ">") +
+    out += page.elements[i] + (page.names[i] == page.focused ? " data-first-focus>" : ">") +
            page.contents[i] + page.closings[i] + "\n";
   }
   return out + "</div>\n</div>\n";

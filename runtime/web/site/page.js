@@ -63,13 +63,10 @@ const GavrentoPage = (() => {
   for (const [name, element] of elements) {
     if (element.tagName === "BUTTON") element.addEventListener("click", () => press(name));
   }
-  // The browser would focus the autofocus element only at its next frame: if nothing has
-  // the focus yet, give it now, and the browser has nothing left to do.
-  const first = client.querySelector("[autofocus]");
-  if (first && document.activeElement === document.body) {
-    first.autofocus = false;
-    first.focus();
-  }
+  // The control the program focuses first, marked when the page was written. Focused here
+  // at once: an autofocus attribute would wait for the browser's next frame.
+  const first = client.querySelector("[data-first-focus]");
+  if (first && document.activeElement === document.body) first.focus();
   fitToScreen();
   addEventListener("resize", fitToScreen);
   // Placed, focused and taking presses: ready for input.
