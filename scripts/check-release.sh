@@ -13,7 +13,7 @@ first=$work/first/dist
 second=$work/dist-of-the-second
 "$source_dir/scripts/release.sh" "$first" "$work/first" || exit
 "$source_dir/scripts/release.sh" "$second" "$work/second-build/src" || exit
-expect "seven files: the package, two installers, two programs, the sources, the sums" \
-  "$(ls "$first" | wc -l)" 7
+expect "eight files: the package, two installers, two programs, the site, the sources, the sums" \
+  "$(ls "$first" | wc -l)" 8
 expect "the same SHA256SUMS from two clones" "$(cat "$second/SHA256SUMS")" "$(cat "$first/SHA256SUMS")"
 finish "release reproducible"
