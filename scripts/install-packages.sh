@@ -13,6 +13,7 @@ group_build=(
 group_test=(
   clang-format xvfb xauth xdotool imagemagick icoutils librsvg2-bin locales desktop-file-utils
   appstream devscripts weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi
+  python3-gi man-db                        # the packaging test's key-file reader and lexgrog
 )
 group_package=(dpkg-dev file lintian desktop-file-utils appstream)
 group_fuzz=(clang libclang-rt-14-dev clang-tidy libbenchmark-dev)
