@@ -71,7 +71,7 @@ echo "== $(basename "$package") in $prefix"
 wine_reader=$reader_exe # reader, focus_is, has_text, click: tests/windows/wine-window.sh
 unix_path() { wine_run winepath -u "$1" 2>/dev/null; }
 # msiexec's exit status in full: wine's process status keeps only its low byte.
-msiexec_status() { wine_run cmd /v:on /c "msiexec $* & echo !errorlevel!" 2>/dev/null | tr -d '\r'; }
+msiexec_status() { wine_output cmd /v:on /c "msiexec $* & echo !errorlevel!"; }
 install_status() { msiexec_status /i "$(wine_run winepath -w "$1" 2>/dev/null)" /qn; }
 
 # The registry as reg.exe shows it, one line per value with its key before it.

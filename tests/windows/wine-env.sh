@@ -124,3 +124,21 @@ wine_prepare() {
 wine_run() {
   "$WINELOADER" "$@"
 }
+
+# wine's loader, when it cannot start the program it was given, hands it to start.exe, which
+# says this and nothing of the program. Seen once on a busy machine for cmd.exe itself, with
+# "ShellExecuteEx failed: Internal error": wine failing, not the program under test.
+readonly kWineDidNotStart="Application could not be started"
+
+# wine_output PROGRAM ARGS...: runs PROGRAM as wine_run does and prints its standard output,
+# carriage returns removed. When wine did not start it, says so and tries once more, so a
+# check is judged on what the program did; a second such answer is printed as it came.
+wine_output() {
+  local output attempt
+  for attempt in 1 2; do
+    output=$(wine_run "$@" 2>/dev/null | tr -d '\r')
+    [[ $output != *"$kWineDidNotStart"* ]] && break
+    [[ $attempt == 1 ]] && echo "wine did not start $1 (${output//$'\n'/ }): trying once more" >&2
+  done
+  printf '%s\n' "$output"
+}

@@ -97,4 +97,25 @@ done
 refused_check "check-install.sh, both loaders refused: stops at once" 1 "$kStops" \
   check-install.sh x86_64 "$package" "$program" "$program" "$work/msi-prefix" "$version" "a description"
 check "nothing of wine is left in the prefix never made" test ! -e "$work/prefix-no-prefix-yet"
+
+# A loader that hands the program to start.exe, as wine's does when it cannot start it, for
+# its first $FAILS calls, and then runs it: cmd answers 0.
+cat >"$work/flaky" <<EOF
+#!/bin/sh
+echo x >>"$work/starts"
+[ "\$(wc -l <"$work/starts")" -gt "\$FAILS" ] && echo 0 && exit
+printf 'Application could not be started, or no application associated with the specified file.\r\n'
+printf 'ShellExecuteEx failed: Internal error.\r\n'
+EOF
+chmod +x "$work/flaky"
+readonly kStartExe="Application could not be started, or no application associated with the \
+specified file."$'\n'"ShellExecuteEx failed: Internal error."
+source "$windows_tests/wine-env.sh"
+rm -f "$work/starts"
+expect "wine not starting a program once: it is tried again, saying so" \
+  "$(WINELOADER=$work/flaky FAILS=1 wine_output cmd 2>&1)" \
+  "wine did not start cmd (${kStartExe//$'\n'/ }): trying once more"$'\n'0
+rm -f "$work/starts"
+expect "wine not starting it twice: its answer is what the check sees" \
+  "$(WINELOADER=$work/flaky FAILS=2 wine_output cmd 2>/dev/null)" "$kStartExe"
 finish "wine harness"
