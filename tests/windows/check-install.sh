@@ -69,16 +69,16 @@ start_xvfb || exit
 echo "== $(basename "$package") in $prefix"
 
 wine_reader=$reader_exe # reader, focus_is, has_text, click: tests/windows/wine-window.sh
-unix_path() { wine_run winepath -u "$1" 2>/dev/null; }
+unix_path() { wine_output winepath -u "$1"; }
 # msiexec's exit status in full: wine's process status keeps only its low byte.
 msiexec_status() { wine_output cmd /v:on /c "msiexec $* & echo !errorlevel!"; }
-install_status() { msiexec_status /i "$(wine_run winepath -w "$1" 2>/dev/null)" /qn; }
+install_status() { msiexec_status /i "$(wine_output winepath -w "$1")" /qn; }
 
 # The registry as reg.exe shows it, one line per value with its key before it.
 registry() {
   local root
   for root in HKLM HKCU; do
-    wine_run reg query "$root" /s 2>/dev/null | tr -d '\r' |
+    wine_output reg query "$root" /s |
       awk '/^HKEY_/ { key = $0; print key; next } NF { print key "\t" $0 }'
   done | sort
 }
@@ -90,14 +90,14 @@ files >"$work/files-before"
 entries() {
   local key
   for key in "${kUninstallKey[@]}"; do
-    wine_run reg query "$key" /s 2>/dev/null | tr -d '\r' | awk '
+    wine_output reg query "$key" /s | awk '
       /^HKEY_/ { n = split($0, part, /\\/); code = part[n]; name = version = ""; next }
       $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
       name == "Gavrento" && version != "" { print code, version; name = "" }'
   done
 }
 value_of() { # value_of KEY NAME
-  wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  wine_output reg query "$1" /v "$2" |
     awk -F'    ' -v name="$2" '$2 == name { print $4 }'
 }
 # Windows puts a per-machine shortcut into the common Start menu, wine into the user's: either.
@@ -125,7 +125,7 @@ expect "it offers Uninstall, and neither Modify nor Repair" \
   "$(value_of "$entry" UninstallString) $(value_of "$entry" NoModify) $(value_of "$entry" NoRepair)" \
   "MsiExec.exe /X$code 0x1 0x1"
 # Windows shows a Windows Installer product with the icon its package published.
-product_icon=$(wine_run reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | tr -d '\r' |
+product_icon=$(wine_output reg query 'HKLM\Software\Classes\Installer\Products' /s |
   awk -F'    ' '$2 == "ProductIcon" && $4 ~ /gavrento\.ico$/ { print $4 }')
 check "its icon is packaging/windows/gavrento.ico" cmp -s "$(unix_path "$product_icon")" "$committed_icon"
 
@@ -175,7 +175,7 @@ refusal_says() {
 installer_ended() { ! kill -0 "$installer" 2>/dev/null; }
 # Keys go to the window under the pointer: Return, there, presses OK.
 refused_in_italian() {
-  wine_run msiexec /i "$(wine_run winepath -w "$package" 2>/dev/null)" >/dev/null 2>&1 &
+  wine_run msiexec /i "$(wine_output winepath -w "$package")" >/dev/null 2>&1 &
   installer=$!
   poll 60 refusal_says "È già installata una versione più recente di Gavrento." &&
     xdotool mousemove --window "$message_box" 10 10 key Return && poll 30 installer_ended
@@ -201,7 +201,7 @@ expect "the one shortcut starts the ${kLabel[$other]} program" "$(link_field 'Lo
 # ---- Uninstalled ------------------------------------------------------------------------------
 
 expect "it uninstalls silently (msiexec /x /qn)" \
-  "$(msiexec_status /x "$(wine_run winepath -w "$other_later_package" 2>/dev/null)" /qn)" 0
+  "$(msiexec_status /x "$(wine_output winepath -w "$other_later_package")" /qn)" 0
 expect "Add or Remove Programs has no Gavrento" "$(entries)" ""
 # Whatever is new since the prefix was made and names the program or one of its codes, or is
 # a record of Windows Installer's about a product, which it keys by a code's 32 hex digits.
