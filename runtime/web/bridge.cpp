@@ -28,10 +28,9 @@ EM_JS(char*, JsDecimalSeparator, (), {
   return allocateUTF8(GavrentoPage.decimalSeparator());
 });
 EM_ASYNC_JS(void, JsShowMessageBox, (const char* title, int title_length, const char* text,
-                                     int text_length, int icon), {
+                                     int text_length, const char* icon), {
   await GavrentoPage.showMessageBox(UTF8ToString(title, title_length),
-                                    UTF8ToString(text, text_length),
-                                    ["", "critical", "question", "exclamation", "information"][icon]);
+                                    UTF8ToString(text, text_length), UTF8ToString(icon));
 });
 EM_JS(void, JsEndPage, (const char* ended, int ended_length, const char* again,
                         int again_length), {
@@ -41,6 +40,23 @@ EM_JS(void, JsEndPage, (const char* ended, int ended_length, const char* again,
 
 int Length(std::string_view text) {
   return static_cast<int>(text.size());
+}
+
+// The class of the page's icon element, which draws the icon.
+const char* IconClass(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kCritical:
+      return "critical";
+    case MessageIcon::kQuestion:
+      return "question";
+    case MessageIcon::kExclamation:
+      return "exclamation";
+    case MessageIcon::kInformation:
+      return "information";
+    case MessageIcon::kNone:
+      break;
+  }
+  return "";
 }
 
 // A text JavaScript allocated with malloc, taken over and freed.
@@ -76,8 +92,8 @@ std::string BrowserDecimalSeparator() {
   return TakeText(JsDecimalSeparator());
 }
 
-void ShowMessageBox(std::string_view title, std::string_view text, BoxIcon icon) {
-  JsShowMessageBox(title.data(), Length(title), text.data(), Length(text), static_cast<int>(icon));
+void ShowMessageBox(std::string_view title, std::string_view text, MessageIcon icon) {
+  JsShowMessageBox(title.data(), Length(title), text.data(), Length(text), IconClass(icon));
 }
 
 void EndPage(std::string_view ended_text, std::string_view start_again) {

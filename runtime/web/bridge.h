@@ -8,13 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/control_record.h"
 #include "runtime/legible_colour.h"
 #include "runtime/units.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::web {
-
-enum class ElementKind { kLabel, kTextBox, kButton };
-enum class TextAlign { kLeft, kRight, kCentre };
 
 // A CSS font: family, size in CSS pixels, weight, italic.
 struct CssFont {
@@ -25,13 +24,13 @@ struct CssFont {
 };
 
 struct Element {
-  ElementKind kind = ElementKind::kLabel;
+  ControlKind kind = ControlKind::kLabel;
   std::string_view name;
   std::string_view text;
   std::string_view accessible_name;
   PixelBox box;
   CssFont font;
-  TextAlign align = TextAlign::kLeft;
+  Alignment align = Alignment::kLeft;
   int stacking = 0;  // later records are drawn over earlier ones
 };
 
@@ -53,9 +52,8 @@ std::string ElementText(std::string_view name);
 void SetElementText(std::string_view name, std::string_view text);
 std::string BrowserDecimalSeparator();
 
-enum class BoxIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
 // Returns when the user has closed the box; the page takes no other input meanwhile.
-void ShowMessageBox(std::string_view title, std::string_view text, BoxIcon icon);
+void ShowMessageBox(std::string_view title, std::string_view text, MessageIcon icon);
 // The end of the program: the tab closes where the browser lets it, else the page shows
 // ended_text and a link that starts the program again.
 void EndPage(std::string_view ended_text, std::string_view start_again);

@@ -81,13 +81,13 @@ void Add(std::string_view name, std::string opening, std::string_view content,
   page.closings.emplace_back(closing);
 }
 
-std::string_view AlignName(TextAlign align) {
+std::string_view AlignName(Alignment align) {
   switch (align) {
-    case TextAlign::kRight:
+    case Alignment::kRight:
       return "right";
-    case TextAlign::kCentre:
+    case Alignment::kCentre:
       return "center";
-    case TextAlign::kLeft:
+    case Alignment::kLeft:
       break;
   }
   return "left";
@@ -102,24 +102,22 @@ void MakeWindow(std::string_view caption, PixelBox client, CssFont font) {
 }
 
 void MakeElement(const Element& e) {
-  const std::string attributes = " class=\"" +
-                                 std::string(e.kind == ElementKind::kTextBox  ? "textbox"
-                                             : e.kind == ElementKind::kButton ? "button"
-                                                                              : "label") +
-                                 "\" data-name=\"" + Escaped(e.name) + "\"";
+  const auto attributes = [&e](std::string_view css_class) {
+    return " class=\"" + std::string(css_class) + "\" data-name=\"" + Escaped(e.name) + "\"";
+  };
   switch (e.kind) {
-    case ElementKind::kTextBox:
+    case ControlKind::kTextBox:
       Add(e.name,
-          "<input type=\"text\"" + attributes +
+          "<input type=\"text\"" + attributes("textbox") +
               " autocomplete=\"off\" spellcheck=\"false\" aria-label=\"" +
               Escaped(e.accessible_name) + "\"",
           "", "");
       break;
-    case ElementKind::kButton:
-      Add(e.name, "<button type=\"button\"" + attributes, e.text, "</button>");
+    case ControlKind::kCommandButton:
+      Add(e.name, "<button type=\"button\"" + attributes("button"), e.text, "</button>");
       break;
-    case ElementKind::kLabel:
-      Add(e.name, "<div" + attributes, e.text, "</div>");
+    case ControlKind::kLabel:
+      Add(e.name, "<div" + attributes("label"), e.text, "</div>");
       break;
   }
   Page().style += Selector(e.name) + " { " + BoxRules(e.box) + FontRules(e.font) +

@@ -11,39 +11,15 @@ namespace gavrento::web {
 
 namespace {
 
-ElementKind KindOf(const ControlRecord& record) {
-  switch (record.kind) {
-    case ControlKind::kTextBox:
-      return ElementKind::kTextBox;
-    case ControlKind::kCommandButton:
-      return ElementKind::kButton;
-    case ControlKind::kLabel:
-      break;
-  }
-  return ElementKind::kLabel;
-}
-
-TextAlign AlignOf(const ControlRecord& record) {
-  switch (AlignmentOf(record)) {
-    case Alignment::kRight:
-      return TextAlign::kRight;
-    case Alignment::kCentre:
-      return TextAlign::kCentre;
-    case Alignment::kLeft:
-      break;
-  }
-  return TextAlign::kLeft;
-}
-
 void MakeControl(const WindowRecord& window, std::size_t index) {
   const ControlRecord& record = window.controls[index];
-  MakeElement({.kind = KindOf(record),
+  MakeElement({.kind = record.kind,
                .name = record.name,
-               .text = record.kind == ControlKind::kTextBox ? std::string_view() : record.caption,
+               .text = record.caption,
                .accessible_name = AccessibleName(record),
                .box = ControlBox(record),
                .font = FontFor(record.font),
-               .align = AlignOf(record),
+               .align = AlignmentOf(record),
                .stacking = static_cast<int>(index)});
 }
 

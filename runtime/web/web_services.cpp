@@ -8,26 +8,6 @@
 
 namespace gavrento::web {
 
-namespace {
-
-BoxIcon IconFor(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::kCritical:
-      return BoxIcon::kCritical;
-    case MessageIcon::kQuestion:
-      return BoxIcon::kQuestion;
-    case MessageIcon::kExclamation:
-      return BoxIcon::kExclamation;
-    case MessageIcon::kInformation:
-      return BoxIcon::kInformation;
-    case MessageIcon::kNone:
-      break;
-  }
-  return BoxIcon::kNone;
-}
-
-}  // namespace
-
 WebServices::WebServices(const WindowRecord& window, std::string program_name)
     : window_(window), program_name_(std::move(program_name)) {}
 
@@ -40,10 +20,9 @@ void WebServices::SetText(std::string_view control, std::string_view text) {
 }
 
 int WebServices::MsgBox(const Variant& prompt, int style, const Variant& title) {
-  const BoxIcon icon = IconFor(MessageBoxIcon(style));
   const std::string separator = DecimalSeparator();
   ShowMessageBox(MessageBoxTitle(title, program_name_, separator), VariantToText(prompt, separator),
-                 icon);
+                 MessageBoxIcon(style));
   return kVbOK;
 }
 
@@ -56,7 +35,7 @@ void WebServices::End() {
 }
 
 void WebServices::ReportError(const RunTimeError& error) {
-  ShowMessageBox(program_name_, ErrorReportText(error), BoxIcon::kCritical);
+  ShowMessageBox(program_name_, ErrorReportText(error), MessageIcon::kCritical);
 }
 
 }  // namespace gavrento::web
