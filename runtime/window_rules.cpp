@@ -31,6 +31,14 @@ const ControlRecord* FirstInTabOrder(const WindowRecord& window) {
   return order.empty() ? nullptr : &window.controls[order.front()];
 }
 
+PixelBox ControlBox(const ControlRecord& control, int dpi) {
+  return BoxToPixels(control.left, control.top, control.width, control.height, dpi);
+}
+
+PixelBox ClientBox(const WindowRecord& window, int dpi) {
+  return BoxToPixels(0, 0, window.client_width, window.client_height, dpi);
+}
+
 bool RunsClickHandler(const ControlRecord& control, const Form& form) {
   return control.kind == ControlKind::kCommandButton && form.HasClickHandler(control.name);
 }

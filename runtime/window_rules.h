@@ -1,7 +1,7 @@
-// Decisions about a window that do not depend on the toolkit showing it. Both runtimes
-// take their answers from here and only translate them into widgets and window messages,
-// so the Qt and the Win32 window cannot drift apart, and the rules are tested without a
-// display.
+// Decisions about a window that do not depend on the toolkit showing it. Every runtime
+// takes its answers from here and only translates them into widgets, window messages or
+// page elements, so the Qt, the Win32 and the browser window cannot drift apart, and the rules are
+// tested without a display.
 #pragma once
 
 #include <array>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/control_record.h"
+#include "runtime/units.h"
 #include "runtime/variant.h"
 
 namespace gavrento {
@@ -23,6 +24,11 @@ std::vector<std::size_t> TabOrder(const WindowRecord& window);
 
 // The control that has the focus when the window opens; null when none takes it.
 const ControlRecord* FirstInTabOrder(const WindowRecord& window);
+
+// A control's box in its window's client area, and the client area's size, in pixels at
+// dpi: every runtime places the records through these, by their converted edges.
+PixelBox ControlBox(const ControlRecord& control, int dpi = kBaseDpi);
+PixelBox ClientBox(const WindowRecord& window, int dpi = kBaseDpi);
 
 // Only buttons are clicked, and a click runs something only where the window's code has a
 // handler for that button.

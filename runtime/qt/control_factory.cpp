@@ -72,8 +72,8 @@ QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
   widget->setObjectName(Utf8(record.name));
   widget->setAccessibleName(Utf8(AccessibleName(record)));
   widget->setFont(FontFor(record.font));
-  widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
-                      TwipsToPixels(record.width), TwipsToPixels(record.height));
+  const PixelBox box = ControlBox(record);
+  widget->setGeometry(box.left, box.top, box.width, box.height);
   return widget;
 }
 

@@ -32,7 +32,8 @@ FormWindow::FormWindow(const WindowRecord& record) : record_(record) {
   setObjectName(Utf8(record.name));
   setWindowTitle(Utf8(record.caption));
   setFont(FontFor(record.font));
-  setFixedSize(TwipsToPixels(record.client_width), TwipsToPixels(record.client_height));
+  const PixelBox client = ClientBox(record);
+  setFixedSize(client.width, client.height);
   setBackgroundRole(RoleForSystemColour(record.back_colour));
   setAutoFillBackground(true);
   CreateControls();

@@ -5,14 +5,6 @@
 
 namespace gavrento::web {
 
-PixelBox ClientBox(const WindowRecord& window) {
-  return BoxToPixels(0, 0, window.client_width, window.client_height, kBaseDpi);
-}
-
-PixelBox ControlBox(const ControlRecord& control) {
-  return BoxToPixels(control.left, control.top, control.width, control.height, kBaseDpi);
-}
-
 PixelBox LineBox(const LineRecord& line) {
   const int width = LineWidthPixels(kBaseDpi);
   const int x1 = TwipsToPixels(line.x1);

@@ -1,4 +1,4 @@
-// Where each record's element goes on the page, in CSS pixels: 96 to the inch, the
+// Where each line's element goes on the page, in CSS pixels: 96 to the inch, the
 // resolution the layout was drawn at, whatever the device's pixel ratio or the zoom.
 #pragma once
 
@@ -7,8 +7,6 @@
 
 namespace gavrento::web {
 
-PixelBox ClientBox(const WindowRecord& window);
-PixelBox ControlBox(const ControlRecord& control);
 // A line's box: both end points drawn, one line width thick.
 PixelBox LineBox(const LineRecord& line);
 

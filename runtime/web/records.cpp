@@ -56,19 +56,18 @@ int main() {
   const gavrento::WindowRecord& window = gavrento::kSupeficie;
   std::string out = "{\"name\": " + Quoted(window.name) +
                     ", \"caption\": " + Quoted(window.caption) +
-                    ",\n \"client\": " + Box(gavrento::web::ClientBox(window)) +
+                    ",\n \"client\": " + Box(gavrento::ClientBox(window)) +
                     ", \"font\": " + Font(window.font) + ",\n \"controls\": [";
   const char* separator = "\n  ";
   for (const gavrento::ControlRecord& control : window.controls) {
     out += separator;
     separator = ",\n  ";
-    out += "{\"name\": " + Quoted(control.name) + ", \"kind\": " + Quoted(KindName(control.kind)) +
-           ", \"caption\": " + Quoted(control.caption) +
-           ", \"accessibleName\": " + Quoted(gavrento::AccessibleName(control)) +
-           ", \"box\": " + Box(gavrento::web::ControlBox(control)) +
-           ", \"font\": " + Font(control.font) +
-           ", \"coloured\": " + (control.colour != gavrento::kDefaultColour ? "true" : "false") +
-           "}";
+    out +=
+        "{\"name\": " + Quoted(control.name) + ", \"kind\": " + Quoted(KindName(control.kind)) +
+        ", \"caption\": " + Quoted(control.caption) +
+        ", \"accessibleName\": " + Quoted(gavrento::AccessibleName(control)) +
+        ", \"box\": " + Box(gavrento::ControlBox(control)) + ", \"font\": " + Font(control.font) +
+        ", \"coloured\": " + (control.colour != gavrento::kDefaultColour ? "true" : "false") + "}";
   }
   out += "],\n \"lines\": [";
   separator = "\n  ";

@@ -41,8 +41,8 @@ bool RegisterFormClass(WNDPROC procedure, const WindowRecord& record) {
 
 // The outer size whose client area is the record's size at dpi.
 SIZE OuterSizeAt(const WindowRecord& record, int dpi) {
-  return OuterSize(TwipsToPixels(record.client_width, dpi),
-                   TwipsToPixels(record.client_height, dpi), kWindowStyle, dpi);
+  const PixelBox client = ClientBox(record, dpi);
+  return OuterSize(client.width, client.height, kWindowStyle, dpi);
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ void FormWindow::LayOut(int dpi) {
   for (std::size_t i = 0; i < record_.controls.size(); ++i) {
     const ControlRecord& record = record_.controls[i];
     HWND control = GetDlgItem(window_, ControlId(i));
-    const PixelBox box = BoxToPixels(record.left, record.top, record.width, record.height, dpi);
+    const PixelBox box = ControlBox(record, dpi);
     SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->FontFor(record.font)), TRUE);
