@@ -43,11 +43,16 @@ bool RunsClickHandler(const ControlRecord& control, const Form& form) {
   return control.kind == ControlKind::kCommandButton && form.HasClickHandler(control.name);
 }
 
-const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name) {
+const ControlRecord* ControlNamed(const WindowRecord& window, std::string_view name) {
   const auto found =
       std::find_if(window.controls.begin(), window.controls.end(),
                    [name](const ControlRecord& control) { return control.name == name; });
-  if (found == window.controls.end() || found->kind != ControlKind::kTextBox) {
+  return found == window.controls.end() ? nullptr : &*found;
+}
+
+const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name) {
+  const ControlRecord* found = ControlNamed(window, name);
+  if (found == nullptr || found->kind != ControlKind::kTextBox) {
     Raise(ErrorCode::kControlCallFailed);
   }
   return *found;

@@ -34,6 +34,9 @@ PixelBox ClientBox(const WindowRecord& window, int dpi = kBaseDpi);
 // handler for that button.
 bool RunsClickHandler(const ControlRecord& control, const Form& form);
 
+// The record of the control with this name; null where the window has none.
+const ControlRecord* ControlNamed(const WindowRecord& window, std::string_view name);
+
 // The record of the text box with this name. Only text boxes have a text the handlers may
 // read or write: any other name raises the failed-control-call error.
 const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view name);

@@ -27,13 +27,6 @@ LoadedWindow& Loaded() {
   return loaded;
 }
 
-const ControlRecord* ButtonNamed(const WindowRecord& window, std::string_view name) {
-  for (const ControlRecord& control : window.controls) {
-    if (control.name == name) return &control;
-  }
-  return nullptr;
-}
-
 Rgb FromHex(int rgb) {
   return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
           static_cast<std::uint8_t>(rgb & 0xFF)};
@@ -57,7 +50,7 @@ using gavrento::web::Loaded;
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
   auto& loaded = Loaded();
-  const gavrento::ControlRecord* button = gavrento::web::ButtonNamed(*loaded.record, control);
+  const gavrento::ControlRecord* button = gavrento::ControlNamed(*loaded.record, control);
   if (button == nullptr || !gavrento::RunsClickHandler(*button, *loaded.form)) return;
   gavrento::DispatchClick(*loaded.form, button->name, *loaded.services);
 }
