@@ -1,6 +1,7 @@
 #include "runtime/window_rules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "runtime/conversions.h"
 #include "runtime/form.h"
@@ -37,6 +38,17 @@ PixelBox ControlBox(const ControlRecord& control, int dpi) {
 
 PixelBox ClientBox(const WindowRecord& window, int dpi) {
   return BoxToPixels(0, 0, window.client_width, window.client_height, dpi);
+}
+
+PixelLine LinePixels(const LineRecord& line, int dpi) {
+  return {TwipsToPixels(line.x1, dpi), TwipsToPixels(line.y1, dpi), TwipsToPixels(line.x2, dpi),
+          TwipsToPixels(line.y2, dpi), LineWidthPixels(dpi)};
+}
+
+PixelBox LineBox(const LineRecord& line, int dpi) {
+  const PixelLine drawn = LinePixels(line, dpi);
+  return {std::min(drawn.x1, drawn.x2), std::min(drawn.y1, drawn.y2),
+          std::abs(drawn.x2 - drawn.x1) + drawn.width, std::abs(drawn.y2 - drawn.y1) + drawn.width};
 }
 
 bool RunsClickHandler(const ControlRecord& control, const Form& form) {

@@ -30,6 +30,19 @@ const ControlRecord* FirstInTabOrder(const WindowRecord& window);
 PixelBox ControlBox(const ControlRecord& control, int dpi = kBaseDpi);
 PixelBox ClientBox(const WindowRecord& window, int dpi = kBaseDpi);
 
+// A line of a diagram in pixels at dpi: its end points in the order stored, both of them
+// drawn (the brackets' corners meet there), and the width of its pen.
+struct PixelLine {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  int width = 0;
+};
+PixelLine LinePixels(const LineRecord& line, int dpi = kBaseDpi);
+// The box the drawn line covers: from its top left end point, one pen width past the other.
+PixelBox LineBox(const LineRecord& line, int dpi = kBaseDpi);
+
 // Only buttons are clicked, and a click runs something only where the window's code has a
 // handler for that button.
 bool RunsClickHandler(const ControlRecord& control, const Form& form);

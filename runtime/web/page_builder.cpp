@@ -4,7 +4,6 @@
 
 #include "runtime/web/bridge.h"
 #include "runtime/web/fonts.h"
-#include "runtime/web/geometry.h"
 #include "runtime/window_rules.h"
 
 namespace gavrento::web {

@@ -8,7 +8,6 @@
 
 #include "runtime/units.h"
 #include "runtime/web/fonts.h"
-#include "runtime/web/geometry.h"
 #include "runtime/window_rules.h"
 #include "window/supeficie_record.h"
 
@@ -75,7 +74,7 @@ int main() {
     out += separator;
     separator = ",\n  ";
     out +=
-        "{\"name\": " + Quoted(line.name) + ", \"box\": " + Box(gavrento::web::LineBox(line)) + "}";
+        "{\"name\": " + Quoted(line.name) + ", \"box\": " + Box(gavrento::LineBox(line)) + "}";
   }
   out += "],\n \"tabOrder\": [";
   separator = "";
