@@ -3,18 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "runtime/conversions.h"
 #include "runtime/form.h"
-#include "runtime/services.h"
+#include "runtime/run_time_error.h"
 
 namespace gavrento {
-
-namespace {
-
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
-}  // namespace
 
 std::vector<std::size_t> TabOrder(const WindowRecord& window) {
   std::vector<std::size_t> focusable;
@@ -76,30 +68,6 @@ std::string_view AccessibleName(const ControlRecord& control) {
 
 Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
-}
-
-MessageIcon MessageBoxIcon(int style) {
-  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
-  switch (style & kIconMask) {
-    case 0:
-      return MessageIcon::kNone;
-    case kVbCritical:
-      return MessageIcon::kCritical;
-    case kVbQuestion:
-      return MessageIcon::kQuestion;
-    case kVbExclamation:
-      return MessageIcon::kExclamation;
-    case kVbInformation:
-      return MessageIcon::kInformation;
-    default:
-      Raise(ErrorCode::kInvalidCall);
-  }
-}
-
-std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
-                            std::string_view decimal_separator) {
-  if (std::holds_alternative<Omitted>(title)) return std::string(program_name);
-  return VariantToText(title, decimal_separator);
 }
 
 }  // namespace gavrento

@@ -12,7 +12,6 @@
 
 #include "runtime/control_record.h"
 #include "runtime/units.h"
-#include "runtime/variant.h"
 
 namespace gavrento {
 
@@ -62,15 +61,6 @@ std::string_view AccessibleName(const ControlRecord& control);
 // How a caption or a text lines up across its control: as its record says, but a button's
 // caption is centred on it, as every platform draws push buttons.
 Alignment AlignmentOf(const ControlRecord& control);
-
-// The icon a message box's style asks for. Only the OK button is offered: a style asking
-// for other buttons, or for an icon there is none of, raises the invalid-call error.
-enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
-MessageIcon MessageBoxIcon(int style);
-
-// A message box's title: the one given, or the program's name where it was omitted.
-std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
-                            std::string_view decimal_separator);
 
 // Faces the records name that a platform may lack, and free faces of close metrics that
 // stand in for them, so the captions fill their controls as the layout expects. EB

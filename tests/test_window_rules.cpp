@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/form.h"
+#include "runtime/message_box.h"
 #include "runtime/run_time_error.h"
 #include "runtime/window_rules.h"
 #include "test_table.h"

@@ -10,8 +10,8 @@
 
 #include "runtime/control_record.h"
 #include "runtime/legible_colour.h"
+#include "runtime/message_box.h"
 #include "runtime/units.h"
-#include "runtime/window_rules.h"
 
 namespace gavrento::web {
 
