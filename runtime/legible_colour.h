@@ -18,6 +18,11 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The desktop colour where a platform tells none: Qt's palettes have no desktop colour, nor
+// has CSS. Windows 10 and 11 make it black: on a light face it is the window text's black,
+// and on a dark face, where it would vanish, the colour rule draws the button text instead.
+inline constexpr Rgb kDesktopStandIn{0x00, 0x00, 0x00};
+
 // What is drawn: text, or a line of a diagram.
 enum class Ink { kText, kLine };
 

@@ -10,7 +10,7 @@ namespace gavrento::web {
 
 // Windows' face and black ink, with a highlight dark enough for AA on that face.
 inline constexpr Scheme kPageStandIns{
-    .desktop = {0x00, 0x00, 0x00},
+    .desktop = kDesktopStandIn,
     .highlight = {0x00, 0x67, 0xC0},
     .button_face = {0xF0, 0xF0, 0xF0},
     .button_text = {0x00, 0x00, 0x00},
@@ -23,8 +23,7 @@ struct ForcedColours {
   Rgb button_text;
 };
 
-// The user's forced colours. CSS has no desktop colour: as on Qt, black stands in, and the
-// colour rule draws the button text wherever black would vanish on the face.
+// The user's forced colours, with the desktop colour's stand-in, as CSS has none.
 Scheme ForcedScheme(const ForcedColours& colours);
 
 }  // namespace gavrento::web
