@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "runtime/control_record.h"
 
@@ -66,6 +68,14 @@ Rgb FaceColour(const WindowRecord& window, const Scheme& scheme);
 // button text, which every scheme makes legible there.
 Rgb CaptionColour(const WindowRecord& window, const ControlRecord& control, const Scheme& scheme);
 Rgb LineColour(const WindowRecord& window, const LineRecord& line, const Scheme& scheme);
+
+// What a runtime that colours records by name applies: every caption a record colours and
+// every line, each with the colour the rule gives it under scheme.
+struct NamedInk {
+  std::string_view name;
+  Rgb colour;
+};
+std::vector<NamedInk> WindowInks(const WindowRecord& window, const Scheme& scheme);
 
 // The lower-level rule both use: wanted itself where it stands out enough from background,
 // else fallback.

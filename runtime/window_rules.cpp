@@ -70,4 +70,18 @@ Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }
 
+std::string_view StandInFace(std::string_view face) {
+  for (const FontStandIn& stand_in : kFontStandIns) {
+    if (stand_in.face == face) return stand_in.stand_in;
+  }
+  return face;
+}
+
+StandInFont FontDrawn(const FontDescriptor& font, int dpi) {
+  return {.family = StandInFace(font.face),
+          .pixels = PointsToPixels(font.size, dpi),
+          .weight = font.weight,
+          .italic = font.italic};
+}
+
 }  // namespace gavrento

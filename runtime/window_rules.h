@@ -76,4 +76,17 @@ inline constexpr std::array kFontStandIns{
     FontStandIn{"Verdana", "DejaVu Sans"},
 };
 
+// The face drawn for a face a record names: its stand-in, or itself.
+std::string_view StandInFace(std::string_view face);
+
+// A record's font as drawn in its stand-in face: the family, the character height in whole
+// pixels at dpi, the weight and the slant.
+struct StandInFont {
+  std::string_view family;
+  int pixels = 0;
+  int weight = 0;
+  bool italic = false;
+};
+StandInFont FontDrawn(const FontDescriptor& font, int dpi = kBaseDpi);
+
 }  // namespace gavrento

@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string_view KindName(gavrento::ControlKind kind) {
+std::string_view KindText(gavrento::ControlKind kind) {
   switch (kind) {
     case gavrento::ControlKind::kTextBox:
       return "text box";
@@ -50,7 +50,7 @@ int main() {
   for (const gavrento::ControlRecord& control : window.controls) {
     Print("control\t");
     for (const std::string_view field :
-         {control.name, KindName(control.kind), control.caption, control.accessible_name}) {
+         {control.name, KindText(control.kind), control.caption, control.accessible_name}) {
       Print(field);
       Print("\t");
     }

@@ -37,18 +37,6 @@ std::string Font(const gavrento::FontDescriptor& descriptor) {
          ", \"italic\": " + (font.italic ? "true" : "false") + "}";
 }
 
-std::string_view KindName(gavrento::ControlKind kind) {
-  switch (kind) {
-    case gavrento::ControlKind::kTextBox:
-      return "textbox";
-    case gavrento::ControlKind::kCommandButton:
-      return "button";
-    case gavrento::ControlKind::kLabel:
-      break;
-  }
-  return "label";
-}
-
 }  // namespace
 
 int main() {
@@ -62,7 +50,8 @@ int main() {
     out += separator;
     separator = ",\n  ";
     out +=
-        "{\"name\": " + Quoted(control.name) + ", \"kind\": " + Quoted(KindName(control.kind)) +
+        "{\"name\": " + Quoted(control.name) +
+        ", \"kind\": " + Quoted(gavrento::KindName(control.kind)) +
         ", \"caption\": " + Quoted(control.caption) +
         ", \"accessibleName\": " + Quoted(gavrento::AccessibleName(control)) +
         ", \"box\": " + Box(gavrento::ControlBox(control)) + ", \"font\": " + Font(control.font) +
@@ -73,8 +62,7 @@ int main() {
   for (const gavrento::LineRecord& line : window.lines) {
     out += separator;
     separator = ",\n  ";
-    out +=
-        "{\"name\": " + Quoted(line.name) + ", \"box\": " + Box(gavrento::LineBox(line)) + "}";
+    out += "{\"name\": " + Quoted(line.name) + ", \"box\": " + Box(gavrento::LineBox(line)) + "}";
   }
   out += "],\n \"tabOrder\": [";
   separator = "";
