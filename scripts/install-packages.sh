@@ -28,6 +28,7 @@ group_windows=(
   binutils icoutils libxml2-utils          # objdump, wrestool, icotool and xmllint read the executable
   wixl msitools liblnk-utils               # wixl makes the installers, msibuild stamps them;
                                            # msiinfo and lnkinfo read them and their shortcut
+  jq                                       # the checks read the facts the build prints
   fonts-ebgaramond fonts-dejavu-core       # stand-ins for Garamond and Verdana
   locales
 )

@@ -27,11 +27,6 @@ LoadedWindow& Loaded() {
   return loaded;
 }
 
-Rgb FromHex(int rgb) {
-  return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
-          static_cast<std::uint8_t>(rgb & 0xFF)};
-}
-
 }  // namespace
 
 void RunProject(const ProjectDescriptor& project) {
@@ -57,12 +52,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_colours(int forced, int highlight, int button_face,
                                                       int button_text) {
-  using gavrento::web::FromHex;
+  using gavrento::web::RgbFromHex;
   const auto& loaded = Loaded();
   const gavrento::Scheme scheme =
-      forced != 0 ? gavrento::web::ForcedScheme({.highlight = FromHex(highlight),
-                                                 .button_face = FromHex(button_face),
-                                                 .button_text = FromHex(button_text)})
+      forced != 0 ? gavrento::web::ForcedScheme({.highlight = RgbFromHex(highlight),
+                                                 .button_face = RgbFromHex(button_face),
+                                                 .button_text = RgbFromHex(button_text)})
                   : gavrento::web::kPageStandIns;
   gavrento::web::ApplyColours(*loaded.record, scheme);
 }

@@ -16,6 +16,12 @@ inline constexpr Scheme kPageStandIns{
     .button_text = {0x00, 0x00, 0x00},
 };
 
+// A colour as the page hands it to the program, 0xRRGGBB.
+constexpr Rgb RgbFromHex(int rgb) {
+  return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
+          static_cast<std::uint8_t>(rgb & 0xFF)};
+}
+
 // CSS's system colours as the browser computes them under forced colours.
 struct ForcedColours {
   Rgb highlight;
