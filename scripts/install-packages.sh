@@ -37,6 +37,7 @@ group_windows=(
 group_web=(
   cmake ninja-build emscripten chromium   # the WebAssembly build, the browser
   fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
+  fontconfig                              # which file holds each face the page draws
   fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
 )
 # The tests also read the height under a locale with a decimal comma.

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "runtime/web/bridge.h"
-#include "runtime/web/page.h"
 #include "runtime/web/page_colours.h"
 #include "runtime/web/web_services.h"
 #include "runtime/window_rules.h"
@@ -27,6 +26,13 @@ LoadedWindow& Loaded() {
   return loaded;
 }
 
+// Colours the face, every caption the record colours and every line; again when the user
+// turns forced colours on or off.
+void ApplyColours(const WindowRecord& window, const Scheme& scheme) {
+  SetFace(FaceColour(window, scheme));
+  for (const NamedInk& ink : WindowInks(window, scheme)) SetInk(ink.name, ink.colour);
+}
+
 }  // namespace
 
 void RunProject(const ProjectDescriptor& project) {
@@ -41,6 +47,7 @@ void RunProject(const ProjectDescriptor& project) {
 
 }  // namespace gavrento::web
 
+using gavrento::web::ApplyColours;
 using gavrento::web::Loaded;
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
@@ -59,5 +66,5 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_colours(int forced, int highlight,
                                                  .button_face = RgbFromHex(button_face),
                                                  .button_text = RgbFromHex(button_text)})
                   : gavrento::web::kPageStandIns;
-  gavrento::web::ApplyColours(*loaded.record, scheme);
+  ApplyColours(*loaded.record, scheme);
 }

@@ -1,11 +1,13 @@
 // The page's colours, through the one colour rule: every caption and line the records colour
 // meets WCAG AA on the face of the stand-in scheme, and keeps its record's colour (the
-// highlight's blue, the desktop's black) rather than falling back to the button text. The
-// browser tests load it as a module, without running main, to judge the pixels Chromium
-// drew with the rule's own contrast ratio and floors.
+// highlight's blue, the desktop's black) rather than falling back to the button text; and
+// every colour of the page's own meets AA where the page draws it on another. The browser
+// tests load it as a module, without running main, to judge the pixels Chromium drew with
+// the rule's own contrast ratio and floors.
 #include <emscripten.h>
 
 #include <cstdio>
+#include <string>
 
 #include "runtime/legible_colour.h"
 #include "runtime/web/page_colours.h"
@@ -50,6 +52,12 @@ int main() {
     const double ratio = ContrastRatio(ink, face);
     Check(ratio >= kWcagAA.For(Ink::kLine) && ink == SchemeColour(scheme, line.colour), "line",
           line.name, ratio);
+  }
+  for (const web::PageContrast& pair : web::kPageContrasts) {
+    const double ratio = ContrastRatio(web::PageColourNamed(pair.ink)->colour,
+                                       web::PageColourNamed(pair.ground)->colour);
+    Check(ratio >= kWcagAA.For(pair.kind), pair.kind == Ink::kText ? "text" : "edge",
+          std::string(pair.ink) + " on " + std::string(pair.ground), ratio);
   }
   std::printf("page colours: %d failed\n", failed);
   return failed == 0 ? 0 : 1;
