@@ -8,16 +8,16 @@
 #include "runtime/run_time_error.h"
 #include "test_table.h"
 #include "window/supeficie.h"
+#include "worked_results.h"
 
 using gavrento::ErrorCode;
-using gavrento::MessageIcon;
 using gavrento::RunTimeError;
 using gavrento::Supeficie;
 using gavrento::test::Columns;
 
 namespace {
 
-std::string Shown(std::string_view title, std::string_view text, MessageIcon icon) {
+std::string Shown(std::string_view title, std::string_view text, gavrento::MessageIcon icon) {
   return "MessageBox " + std::string(title) + "|" + std::string(text) + "|" +
          std::to_string(static_cast<int>(icon));
 }
@@ -55,10 +55,11 @@ class RecordingServices : public gavrento::Services {
 };
 
 // The child's warning: an information box; an untrapped error, in the critical one.
-const std::string kWarning = Shown(gavrento::test::kChildWarningTitle,
-                                   gavrento::test::kChildWarningText, MessageIcon::kInformation);
+const std::string kWarning =
+    Shown(gavrento::test::kChildWarningTitle, gavrento::test::kChildWarningText,
+          gavrento::MessageIcon::kInformation);
 const std::string kOverflowReport =
-    Shown("Programma", gavrento::test::kOverflowReport, MessageIcon::kCritical);
+    Shown("Programma", gavrento::test::kOverflowReport, gavrento::MessageIcon::kCritical);
 
 }  // namespace
 
@@ -119,9 +120,8 @@ class TestHandlers : public QObject {
                                         << "old";
     QTest::newRow("writing the man's box") << "SetText TxtGavrentoUomo" << 180.0 << true << "old"
                                            << "old";
-    QTest::newRow("writing the woman's box")
-        << "SetText TxtGavrentoDonna" << 180.0 << true << "74.992125984252"
-        << "old";
+    QTest::newRow("writing the woman's box") << "SetText TxtGavrentoDonna" << 180.0 << true
+                                             << gavrento::test::Worked("180").uomo << "old";
   }
   void failureStopsTheHandlerWhereItHappens() {
     QFETCH(QString, failing);
@@ -165,7 +165,7 @@ class TestHandlers : public QObject {
     QCOMPARE(services.calls.back(), kOverflowReport);
     services.texts["TxtAltezza"] = "180";
     gavrento::DispatchClick(window, "CmdCalcola", services);
-    QCOMPARE(services.texts["TxtGavrentoUomo"], std::string("74.992125984252"));
+    QCOMPARE(services.texts["TxtGavrentoUomo"], std::string(gavrento::test::Worked("180").uomo));
   }
 
   void bindings_data() {

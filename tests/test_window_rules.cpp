@@ -105,9 +105,8 @@ class TestWindowRules : public QObject {
   void accessibleNames() {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    const auto found =
-        std::ranges::find(kSupeficie.controls, control.toStdString(), &ControlRecord::name);
-    QVERIFY(found != kSupeficie.controls.end());
+    const ControlRecord* found = ControlNamed(kSupeficie, control.toStdString());
+    QVERIFY(found != nullptr);
     QCOMPARE(QString::fromStdString(std::string(AccessibleName(*found))), name);
   }
 

@@ -22,12 +22,6 @@ constexpr std::array kSystemColourRoles{
 };
 // clang-format on
 
-Rgb ToRgb(const QColor& colour) {
-  const QColor rgb = colour.toRgb();
-  return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
-          static_cast<std::uint8_t>(rgb.blue())};
-}
-
 }  // namespace
 
 QPalette::ColorRole RoleForSystemColour(int index) {
@@ -46,6 +40,12 @@ Scheme SchemeOf(const QPalette& palette) {
 
 QColor ToQColor(Rgb colour) {
   return {colour.red, colour.green, colour.blue};
+}
+
+Rgb ToRgb(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+          static_cast<std::uint8_t>(rgb.blue())};
 }
 
 }  // namespace gavrento::qt
