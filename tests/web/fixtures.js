@@ -1,13 +1,20 @@
 // What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 by
-// Python's http.server, the window's records as the build prints them (records.json, from
-// runtime/web/records.cpp), and a page opened on the window, ready for input.
+// Python's http.server, the facts the build prints (facts.json, from tests/print_facts.cpp:
+// the records as the page places them, the expected messages, the worked results), and a
+// page opened on the window, ready for input.
 const {spawn} = require("node:child_process");
 const fs = require("node:fs");
 const readline = require("node:readline");
 const base = require("@playwright/test");
 
 const site = process.env.GAVRENTO_SITE;
-const records = JSON.parse(fs.readFileSync(process.env.GAVRENTO_RECORDS, "utf8"));
+const facts = JSON.parse(fs.readFileSync(process.env.GAVRENTO_FACTS, "utf8"));
+
+// A height's worked results, written with a decimal separator.
+function worked(altezza, separator = ",") {
+  const row = facts.workedResults.find((r) => r.altezza === altezza);
+  return {uomo: row.uomo.replace(".", separator), donna: row.donna.replace(".", separator)};
+}
 
 // Serves a folder (the site) on a port (a free one); resolves to {url, port, stop}, where
 // stop resolves once the port is free again.
@@ -48,4 +55,4 @@ const test = base.test.extend({
   },
 });
 
-module.exports = {test, expect: base.expect, site, records, serveSite, openWindow, control};
+module.exports = {test, expect: base.expect, site, facts, worked, serveSite, openWindow, control};
