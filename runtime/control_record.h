@@ -56,6 +56,7 @@ struct ControlRecord {
   Alignment align = Alignment::kLeft;  // the platforms' default
   int tab_index = 0;
   std::string_view accessible_name;  // for screen readers: the caption that labels a box
+  std::string_view labels;           // a label's: the text box its caption names, if any
 };
 
 struct LineRecord {

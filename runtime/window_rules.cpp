@@ -66,6 +66,14 @@ std::string_view AccessibleName(const ControlRecord& control) {
   return control.kind == ControlKind::kTextBox ? control.accessible_name : control.caption;
 }
 
+std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box) {
+  std::vector<const ControlRecord*> labels;
+  for (const ControlRecord& control : window.controls) {
+    if (control.kind == ControlKind::kLabel && control.labels == box) labels.push_back(&control);
+  }
+  return labels;
+}
+
 Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }

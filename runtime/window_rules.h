@@ -58,6 +58,11 @@ const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view 
 // or a label by its caption.
 std::string_view AccessibleName(const ControlRecord& control);
 
+// The labels whose captions name a text box, in their records' order: a click on one puts the
+// cursor in the box, and a screen reader names the box by their captions, trimmed and joined
+// by a blank, which make its record's accessible name.
+std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box);
+
 // How a caption or a text lines up across its control: as its record says, but a button's
 // caption is centred on it, as every platform draws push buttons.
 Alignment AlignmentOf(const ControlRecord& control);

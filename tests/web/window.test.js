@@ -1,6 +1,6 @@
 // The window as the records describe it: every control at its record's box, in the stand-in
-// faces, named for screen readers, in tab order, with no accessibility violation, and whole
-// on a phone's screen.
+// faces, named for screen readers by the captions that label it, in tab order, with no
+// accessibility violation, and whole on a phone's screen.
 const {AxeBuilder} = require("@axe-core/playwright");
 const {test, expect, facts, control} = require("./fixtures");
 
@@ -53,6 +53,10 @@ test("screen readers find each control by its record's accessible name", async (
   await expect(gavrento.locator("main")).toMatchAriaSnapshot(`
     - heading "${facts.caption}" [level=1]
   `);
+  for (const label of facts.controls.filter((c) => c.labels)) {
+    await control(gavrento, label.name).click();
+    await expect(control(gavrento, label.labels), label.name).toBeFocused();
+  }
 });
 
 test("axe finds no violation, in the window or in the message box", async ({gavrento}) => {
