@@ -95,6 +95,35 @@ inline constexpr std::array kDiagramLines{
   LineRecord{.name = "Line13", .x1 = 4920, .y1 = 4680, .x2 = 4920, .y2 = 3720, .colour = kDesktopColour},  // woman: right bracket, upright
   LineRecord{.name = "Line14", .x1 = 4680, .y1 = 4680, .x2 = 4920, .y2 = 4680, .colour = kDesktopColour},  // woman: right bracket, bottom
 };
+
+// On a screen narrower than the window (a phone's), what a person needs first comes first:
+// the heading and the hint, the height, Calcola, each result under its caption, the other
+// two buttons; then each diagram whole, its caption over its formula; the version, the credit.
+inline constexpr std::string_view kHeading[] = {"LBLIntestazione", "LBLIntestazione2"};
+inline constexpr std::string_view kHint[] = {"Label4"};
+inline constexpr std::string_view kHeight[] = {"LBLAltezza", "Label15", "TxtAltezza"};
+inline constexpr std::string_view kCalcola[] = {"CmdCalcola"};
+inline constexpr std::string_view kMan[] = {"LBLFattore", "TxtGavrentoUomo"};
+inline constexpr std::string_view kWoman[] = {"Label14", "TxtGavrentoDonna"};
+inline constexpr std::string_view kButtons[] = {"CmdCancella", "CmdUscita"};
+inline constexpr std::string_view kManDiagramCaption[] = {"LBLFormula", "Label5"};
+inline constexpr std::string_view kManFormula[] = {
+  "Label3", "LBLFormula2", "Label6", "Label7",
+  "Line5", "Line2", "Line4", "Line3", "Line6", "Line7", "Line8"};
+inline constexpr std::string_view kWomanDiagramCaption[] = {"Label10", "Label11"};
+inline constexpr std::string_view kWomanFormula[] = {
+  "Label9", "Label8", "Label12", "Label13",
+  "Line1", "Line10", "Line9", "Line11", "Line12", "Line13", "Line14"};
+inline constexpr std::string_view kVersion[] = {"Label2"};
+inline constexpr std::string_view kCredit[] = {"Label1"};
+inline constexpr std::array kNarrowGroups{
+  NarrowGroup{.stacked = kHeading},  NarrowGroup{.stacked = kHint},    NarrowGroup{.stacked = kHeight},
+  NarrowGroup{.stacked = kCalcola},  NarrowGroup{.stacked = kMan},     NarrowGroup{.stacked = kWoman},
+  NarrowGroup{.stacked = kButtons},
+  NarrowGroup{.stacked = kManDiagramCaption,   .figure = kManFormula},
+  NarrowGroup{.stacked = kWomanDiagramCaption, .figure = kWomanFormula},
+  NarrowGroup{.stacked = kVersion},  NarrowGroup{.stacked = kCredit},
+};
 // clang-format on
 
 template <typename T, std::size_t N, std::size_t M>
@@ -178,6 +207,33 @@ static_assert(std::all_of(kControls.begin(), kControls.end(),
                           }),
               "every text box is labelled by the captions its name is made of");
 
+// How often the narrow arrangement names a record: in its stacked controls and in its figures.
+constexpr std::array<int, 2> NarrowCount(std::string_view name) {
+  std::array<int, 2> count{};
+  for (const NarrowGroup& group : kNarrowGroups) {
+    count[0] += static_cast<int>(std::count(group.stacked.begin(), group.stacked.end(), name));
+    count[1] += static_cast<int>(std::count(group.figure.begin(), group.figure.end(), name));
+  }
+  return count;
+}
+
+constexpr bool NarrowNamesEachOnce() {
+  std::size_t named = 0;
+  for (const NarrowGroup& group : kNarrowGroups)
+    named += group.stacked.size() + group.figure.size();
+  const auto once = [](const auto& record) {
+    const std::array<int, 2> count = NarrowCount(record.name);
+    return count[0] + count[1] == 1;
+  };
+  const auto in_figure = [](const LineRecord& line) { return NarrowCount(line.name)[1] == 1; };
+  return named == kControls.size() + kDiagramLines.size() &&
+         std::all_of(kControls.begin(), kControls.end(), once) &&
+         std::all_of(kDiagramLines.begin(), kDiagramLines.end(), in_figure);
+}
+static_assert(NarrowNamesEachOnce(),
+              "a narrow screen shows every control and line once, "
+              "a line in a figure");
+
 }  // namespace supeficie_detail
 
 inline constexpr WindowRecord kSupeficie{
@@ -189,6 +245,7 @@ inline constexpr WindowRecord kSupeficie{
     .back_colour = kButtonFaceColour,
     .controls = supeficie_detail::kControls,
     .lines = supeficie_detail::kDiagramLines,
+    .narrow = supeficie_detail::kNarrowGroups,
 };
 
 // Whether the window has a control of this name and kind.

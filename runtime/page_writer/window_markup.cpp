@@ -20,7 +20,7 @@ std::string Element(const WindowRecord& window, const ControlRecord& control, bo
   switch (control.kind) {
     case ControlKind::kTextBox:
       return "<input type=\"text\" id=\"" + Escaped(control.name) + "\"" + named +
-             " autocomplete=\"off\" spellcheck=\"false\"" +
+             " size=\"1\" autocomplete=\"off\" spellcheck=\"false\"" +
              (LabelsOf(window, control.name).empty()
                   ? " aria-label=\"" + Escaped(AccessibleName(control)) + "\""
                   : "") +

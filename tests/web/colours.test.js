@@ -1,4 +1,5 @@
-// Under forced colours, dark and light, every caption and line of the window stays legible,
+// Under forced colours, dark and light, on a desktop and on a phone, every caption and line of
+// the window stays legible,
 // judged from the pixels the browser drew with the colour rule's own contrast ratio and WCAG
 // AA floors (page_colours.cpp, loaded as a module): the ink that stands out most from the
 // most common colour of its box reaches AA's floor for text or for lines.
@@ -6,10 +7,10 @@ const path = require("node:path");
 const {test, expect, facts} = require("./fixtures");
 const loadPageColours = require(process.env.GAVRENTO_PAGE_COLOURS);
 
-// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
+// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder; a phone's whole page.
 const pictures = process.env.GAVRENTO_WEB_SCREENSHOTS;
 async function keepPicture(page, name) {
-  if (pictures) await page.screenshot({path: path.join(pictures, name)});
+  if (pictures) await page.screenshot({path: path.join(pictures, name), fullPage: name.includes("phone")});
 }
 
 // Each box's most common colour and every colour in it, as 0xRRGGBB, read in a blank page
@@ -37,17 +38,26 @@ async function contrastsInBoxes(context, png, boxes, rule) {
     ({name, ratio: Math.max(...colours.map((colour) => rule._contrast_ratio(colour, commonest)))}));
 }
 
-for (const scheme of ["dark", "light"]) {
-  test(`under forced colours (${scheme}) every caption and line is legible`, async ({gavrento, context}) => {
+// Each record's box as drawn in the client area, widened by some pixels each way.
+function drawnBoxes(page, records, widen) {
+  return page.locator(".client").evaluate((client, {names, widen}) => names.map((name) => {
+    const [c, e] = [client, client.querySelector(`[data-name="${name}"]`)].map((x) => x.getBoundingClientRect());
+    return {name, box: {left: Math.round(e.x - c.x) - widen, top: Math.round(e.y - c.y) - widen,
+                        width: Math.round(e.width) + 2 * widen, height: Math.round(e.height) + 2 * widen}};
+  }), {names: records.map((r) => r.name), widen});
+}
+
+for (const [scheme, phone] of [["dark", false], ["light", false], ["dark", true], ["light", true]]) {
+  test(`under forced colours (${scheme})${phone ? " on a phone" : ""} every caption and line is legible`, async ({gavrento, context}) => {
+    if (phone) await gavrento.setViewportSize({width: 360, height: 640});
     await gavrento.emulateMedia({forcedColors: "active", colorScheme: scheme});
     await expect.poll(() => gavrento.evaluate(() => matchMedia("(forced-colors: active)").matches))
         .toBe(true);
-    await keepPicture(gavrento, `screenshot-web-forced-${scheme}.png`);
+    await keepPicture(gavrento, `screenshot-web${phone ? "-phone" : ""}-forced-${scheme}.png`);
     const png = await gavrento.locator(".client").screenshot();
     // The lines' boxes widened by a pixel each way, so the face is the commonest colour.
-    const lines = facts.lines.map(({name, box}) => ({name, box: {
-      left: box.left - 1, top: box.top - 1, width: box.width + 2, height: box.height + 2}}));
-    const labels = facts.controls.filter((c) => c.coloured);
+    const lines = await drawnBoxes(gavrento, facts.lines, 1);
+    const labels = await drawnBoxes(gavrento, facts.controls.filter((c) => c.coloured), 0);
     const rule = await loadPageColours({noInitialRun: true});
     const text = await contrastsInBoxes(context, png, labels, rule);
     const drawn = await contrastsInBoxes(context, png, lines, rule);

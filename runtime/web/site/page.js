@@ -9,7 +9,6 @@ const GavrentoPage = (() => {
   const client = windowElement.querySelector(".client");
   const elements = new Map([...client.querySelectorAll("[data-name]")].map(
       (element) => [element.dataset.name, element]));
-  let naturalWidth = 0;
   let ended = false;
   // Presses wait their turn: the next handler runs only when the last one has returned,
   // message boxes included, as one thread serves the window on the desktop. The first
@@ -29,16 +28,6 @@ const GavrentoPage = (() => {
       if (ended) return undefined;
       return Module.ccall("gavrento_click", null, ["string"], [name], {async: true});
     });
-  }
-
-  // The whole window, scaled down as one where the screen is narrower, never up. Its
-  // natural width is taken at the first fit, before any zoom.
-  function fitToScreen() {
-    if (naturalWidth === 0) naturalWidth = windowElement.getBoundingClientRect().width;
-    const room = document.documentElement.clientWidth;
-    // Two pixels spare: the borders round to whole device pixels at any zoom.
-    const thousandths = Math.floor((1000 * (room - 2)) / naturalWidth);
-    windowElement.style.zoom = String(Math.min(1000, thousandths) / 1000);
   }
 
   // CSS's system colours as 0xRRGGBB, as the browser computes them now.
@@ -67,8 +56,6 @@ const GavrentoPage = (() => {
   // at once: an autofocus attribute would wait for the browser's next frame.
   const first = client.querySelector("[data-first-focus]");
   if (first && document.activeElement === document.body) first.focus();
-  fitToScreen();
-  addEventListener("resize", fitToScreen);
   // Placed, focused and taking presses: ready for input.
   document.body.dataset.state = "accepting";
 
