@@ -74,6 +74,17 @@ std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::stri
   return labels;
 }
 
+std::string ClickAnnouncement(const WindowRecord& window, std::span<const WrittenText> written) {
+  std::string announced;
+  for (const WrittenText& text : written) {
+    const ControlRecord* box = ControlNamed(window, text.box);
+    if (box == nullptr || text.text.find_first_not_of(' ') == std::string::npos) continue;
+    if (!announced.empty()) announced += ' ';
+    announced += std::string(AccessibleName(*box)) + ": " + text.text + ".";
+  }
+  return announced;
+}
+
 Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }

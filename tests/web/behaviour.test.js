@@ -1,6 +1,6 @@
 // The window used as a person would: typed heights and the results in the browser
 // language's decimal separator, the child warning, a run-time error, Cancella and Uscita,
-// by mouse and by keyboard alone.
+// by mouse and by keyboard alone; and what a screen reader is told of the results.
 const {test, expect, facts, worked, control, openWindow} = require("./fixtures");
 
 const {childWarning, overflowReport} = facts.messages;
@@ -18,11 +18,18 @@ for (const [locale, separator] of [["it-IT", ","], ["de-DE", ","], ["en-GB", "."
   });
 }
 
-test("a child's height is warned of before the results, which come after OK", async ({gavrento}) => {
+test("a child's height is warned of before the results, which come after OK, and are told once", async ({gavrento}) => {
+  const status = gavrento.getByRole("status");
+  await status.evaluate((region) => {
+    window.told = [];
+    new MutationObserver(() => told.push(region.textContent))
+        .observe(region, {childList: true, characterData: true, subtree: true});
+  });
   await control(gavrento, "TxtAltezza").fill("110");
   await control(gavrento, "CmdCalcola").click();
   const box = gavrento.getByRole("alertdialog", {name: childWarning.title});
   await expect(box).toBeVisible();
+  await expect(status).toHaveText("");
   await expect(box).toHaveAccessibleDescription(childWarning.text);
   await expect(box.getByRole("button", {name: "OK"})).toBeFocused();
   await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("");
@@ -32,10 +39,16 @@ test("a child's height is warned of before the results, which come after OK", as
   await gavrento.keyboard.press("Enter");
   await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue(worked("110").uomo);
   await expect(control(gavrento, "TxtGavrentoDonna")).toHaveValue(worked("110").donna);
+  const [man, woman] = facts.controls.filter((c) => c.name.startsWith("TxtGavrento"));
+  const results = `${man.accessibleName}: ${worked("110").uomo}. ` +
+                  `${woman.accessibleName}: ${worked("110").donna}.`;
+  await expect(status).toHaveText(results);
+  console.log(`After Calcola a screen reader hears:\n${await status.ariaSnapshot()}`);
   await expect(box).toBeVisible();  // the queued Calcola's own warning
   await gavrento.keyboard.press("Escape");
   await expect(box).toBeHidden();
   await expect(control(gavrento, "CmdCalcola")).toBeFocused();
+  expect(await gavrento.evaluate(() => told)).toEqual([results, results]);  // once a press
 });
 
 test("an overflow is reported in a box titled Gavrento and the page goes on", async ({gavrento}) => {
@@ -64,6 +77,7 @@ test("keyboard only: Tab to the height, type, Calcola by Space, Cancella by Ente
   for (const box of ["TxtAltezza", "TxtGavrentoUomo", "TxtGavrentoDonna"]) {
     await expect(control(gavrento, box)).toHaveValue(" ");
   }
+  await expect(gavrento.getByRole("status")).toHaveText("");  // blanks are not told
 });
 
 test("a Calcola pressed before the program has loaded runs once it has", async ({page, site}) => {

@@ -88,6 +88,11 @@ const GavrentoPage = (() => {
       box.scrollLeft = 0;
     },
 
+    // Into the polite live region, which screen readers read out when it changes.
+    announce(text) {
+      document.getElementById("announcement").textContent = text;
+    },
+
     // The separator the browser's first language writes numbers with.
     decimalSeparator() {
       const parts = new Intl.NumberFormat(navigator.languages[0] || navigator.language)
