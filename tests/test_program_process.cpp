@@ -1,11 +1,13 @@
 // The built program as a real process on a real (virtual) X display: how it ends, with
 // which exit status, and that it leaves nothing behind.
 #include <signal.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 #include <optional>
 
 #include "test_table.h"
@@ -87,12 +89,15 @@ class RunningProgram {
     process_.start(kGavrento, QStringList{});
   }
 
-  // The X window of the program, once it is mapped.
+  // The X window of the program, once it is mapped; its own, where several programs share
+  // the display.
   std::optional<QString> WaitForWindow() {
     QString id;
+    const QString pid = QString::number(process_.processId());
     const bool mapped = QTest::qWaitFor(
         [&] {
-          id = Tool("xdotool", {"search", "--onlyvisible", "--name", "^Calcolo del Gavrento"})
+          id = Tool("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name",
+                                "^Calcolo del Gavrento"})
                    .section('\n', 0, 0);
           return !id.isEmpty();
         },
@@ -282,6 +287,56 @@ class TestProgramProcess : public QObject {
     QCOMPARE(program.ExitStatus(), QProcess::CrashExit);
     QCOMPARE(program.ExitCode(), signal_number);  // QProcess gives the signal's number
     QCOMPARE(program.FilesLeft(), QStringList{});
+  }
+
+  // A start killed outright (SIGKILL, a crash, a power cut) leaves its folder, which the next
+  // start removes; never the folder of a program still running, nor one that differs in any
+  // way from what the killed start left.
+  void aStartRemovesWhatAKilledStartLeft_data() {
+    Columns<QString, bool>("changed", "removed");
+    QTest::newRow("nothing changed") << "" << true;
+    QTest::newRow("folder open to others") << "folder mode" << false;
+    QTest::newRow("lock file open to others") << "lock mode" << false;
+    QTest::newRow("lock file emptied") << "lock size" << false;
+    QTest::newRow("folder renamed") << "name" << false;
+    QTest::newRow("another user's") << "owner" << false;
+  }
+  void aStartRemovesWhatAKilledStartLeft() {
+    QFETCH(QString, changed);
+    QFETCH(bool, removed);
+    if (changed == "owner" && ::geteuid() != 0) QSKIP("only root gives a folder away");
+    QTemporaryDir shared;
+    const auto start = [&] {
+      auto program = std::make_unique<RunningProgram>(display_.Name(), RuntimeFolder::kUnset,
+                                                      QStringList{"TMPDIR=" + shared.path()});
+      return program->WaitForWindow() ? std::move(program) : nullptr;
+    };
+    const auto folders = [&] {
+      return QDir(shared.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    };
+    const auto running = start();
+    QVERIFY(running);
+    const QStringList live = folders();
+    const auto killed = start();
+    QVERIFY(killed);
+    QStringList made = folders();
+    made.removeOne(live.front());
+    const QString folder = shared.filePath(made.front());
+    killed->Send(SIGKILL);
+    QVERIFY(killed->Ended());
+    const QString lock = folder + "/" + QDir(folder).entryList(QDir::Files).front();
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    if (changed == "folder mode")
+      QFile::setPermissions(folder, owner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    if (changed == "lock mode") QFile::setPermissions(lock, owner | QFile::ReadOther);
+    if (changed == "lock size") QFile::resize(lock, 0);
+    if (changed == "name") QVERIFY(QDir().rename(folder, folder + "x"));
+    if (changed == "owner") QCOMPARE(::chown(qPrintable(folder), 65534, -1), 0);
+    const auto next = start();
+    QVERIFY(next);
+    const QStringList now = folders();
+    QVERIFY(now.contains(live.front()));
+    QCOMPARE(now.size(), removed ? 2 : 3);
   }
 
   // With a display, what Qt says while the application object is made stops nothing: it

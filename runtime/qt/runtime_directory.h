@@ -12,8 +12,9 @@ namespace gavrento::qt {
 // Before the application object exists, and so before any thread of Qt's: with the variable
 // unset, names the folder the login manager made for this user (/run/user/<uid>) when there
 // is one, as the session would have; otherwise an empty private runtime folder of the
-// program's own. The environment is not touched again afterwards: Qt's threads may read it
-// at any time.
+// program's own (runtime/qt/locked_folder.h), once the folders that earlier runs could not
+// remove are gone. The environment is not touched again afterwards: Qt's threads may read
+// it at any time.
 //
 // Ended by SIGTERM, SIGINT or SIGHUP (timeout, Ctrl+C, a logout, a service manager), the
 // program removes its private runtime folder and then ends by that same signal, so whoever
@@ -21,8 +22,8 @@ namespace gavrento::qt {
 void SettleRuntimeDirectory();
 
 // Removes the program's private runtime folder, if it made one, wherever the program ends.
-// Safe to call more than once. Only a process killed outright (SIGKILL) leaves the empty
-// folder in $TMPDIR.
+// Safe to call more than once. What a process killed outright (SIGKILL) leaves, the next
+// start removes.
 void RemovePrivateRuntimeFolder();
 
 }  // namespace gavrento::qt
