@@ -1,6 +1,7 @@
 // The built program as a real process on a real (virtual) X display: how it ends, with
 // which exit status, and that it leaves nothing behind.
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -36,7 +37,8 @@ class VirtualDisplay {
     if (answered && server_.canReadLine())
       name_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
   }
-  ~VirtualDisplay() {
+  ~VirtualDisplay() { Stop(); }
+  void Stop() {
     server_.terminate();
     server_.waitForFinished();
   }
@@ -86,6 +88,10 @@ class RunningProgram {
       env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     }
     process_.setProcessEnvironment(env);
+    process_.setChildProcessModifier([] {  // no core file where a row ends it by SIGABRT
+      const rlimit no_core{0, 0};
+      ::setrlimit(RLIMIT_CORE, &no_core);
+    });
     process_.start(kGavrento, QStringList{});
   }
 
@@ -267,25 +273,36 @@ class TestProgramProcess : public QObject {
     QCOMPARE(program.FilesLeft(), QStringList{});
   }
 
-  // Ended from outside, by timeout, Ctrl+C, a logout or a service manager, the program
-  // removes its private runtime folder and ends by that same signal, as its parent sees.
-  void endedByASignalLeavesNothing_data() {
-    QTest::addColumn<int>("signal_number");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
-    QTest::newRow("SIGHUP") << SIGHUP;
+  // Ended from outside: by timeout, Ctrl+C, a logout or a service manager, the program removes
+  // its private runtime folder and ends by that same signal, as its parent sees; by its X
+  // server's end (a logout, a dropped ssh -X session), it ends as Qt ends it, with Qt's
+  // message and status 1, and by SIGABRT where Qt takes its warnings as fatal (qFatal).
+  void endedFromOutsideLeavesNothing_data() {
+    Columns<int, QStringList, QProcess::ExitStatus, int, QString>("signal_number", "environment",
+                                                                  "status", "code", "said");
+    QTest::newRow("SIGTERM") << SIGTERM << QStringList{} << QProcess::CrashExit << SIGTERM << "";
+    QTest::newRow("SIGINT") << SIGINT << QStringList{} << QProcess::CrashExit << SIGINT << "";
+    QTest::newRow("SIGHUP") << SIGHUP << QStringList{} << QProcess::CrashExit << SIGHUP << "";
+    const QString lost = "The X11 connection broke (error 1). Did the X11 server die?\n";
+    QTest::newRow("X server stopped") << 0 << QStringList{} << QProcess::NormalExit << 1 << lost;
+    QTest::newRow("X server stopped, warnings fatal")
+        << 0 << QStringList{"QT_FATAL_WARNINGS=1"} << QProcess::CrashExit << SIGABRT << lost;
   }
-  void endedByASignalLeavesNothing() {
+  void endedFromOutsideLeavesNothing() {
     QFETCH(int, signal_number);
-    RunningProgram program(display_.Name(), RuntimeFolder::kUnset);
+    QFETCH(QStringList, environment);
+    VirtualDisplay display;
+    RunningProgram program(display.Name(), RuntimeFolder::kUnset, environment);
     QVERIFY(program.WaitForWindow());
     const QStringList running = program.FilesLeft();
     QCOMPARE(running.size(), 1);
     QVERIFY2(running.front().section('/', -1).startsWith("gavrento-"), qPrintable(running.front()));
-    program.Send(signal_number);
+    if (signal_number != 0) program.Send(signal_number);
+    if (signal_number == 0) display.Stop();
     QVERIFY(program.Ended());
-    QCOMPARE(program.ExitStatus(), QProcess::CrashExit);
-    QCOMPARE(program.ExitCode(), signal_number);  // QProcess gives the signal's number
+    QTEST(program.ExitStatus(), "status");
+    QTEST(program.ExitCode(), "code");  // QProcess gives a signal's number
+    QTEST(QString::fromUtf8(program.Errors()), "said");
     QCOMPARE(program.FilesLeft(), QStringList{});
   }
 

@@ -47,7 +47,7 @@ void ShowModal(QWidget& window, QMessageBox::Icon icon, const QString& title, co
 }  // namespace
 
 void EndProcessAtOnce() {
-  std::_Exit(EXIT_SUCCESS);
+  std::quick_exit(EXIT_SUCCESS);
 }
 
 QtServices::QtServices(FormWindow& window, std::string program_name,

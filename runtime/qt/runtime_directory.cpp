@@ -17,7 +17,7 @@ namespace gavrento::qt {
 namespace {
 
 constexpr const char* kVariable = "XDG_RUNTIME_DIR";
-constexpr std::array kEndingSignals{SIGTERM, SIGINT, SIGHUP};
+constexpr std::array kEndingSignals{SIGTERM, SIGINT, SIGHUP, SIGABRT};
 
 // The folder the program made, while it exists: one per process. Read by the signal handler;
 // emptied by writing the first character of its path only, so a handler that runs meanwhile
@@ -41,7 +41,9 @@ void RemoveAndEndBySignal(int signal_number) {
   ::raise(signal_number);
 }
 
-void RemoveFolderOnEndingSignals() {
+void RemoveFolderOnEveryEnding() {
+  std::atexit(RemovePrivateRuntimeFolder);
+  std::at_quick_exit(RemovePrivateRuntimeFolder);
   struct sigaction handler {};
   handler.sa_handler = &RemoveAndEndBySignal;
   handler.sa_flags = SA_RESETHAND;
@@ -72,7 +74,7 @@ void SettleRuntimeDirectory() {
   const std::string temporary_folder = QFile::encodeName(QDir::tempPath()).toStdString();
   RemoveFoldersLeftBehind(temporary_folder);
   if (!MakeLockedFolder(temporary_folder, private_folder)) return;
-  RemoveFolderOnEndingSignals();
+  RemoveFolderOnEveryEnding();
   ::setenv(kVariable, private_folder.folder.data(), 1);
 }
 
