@@ -23,7 +23,7 @@ command -v weston >/dev/null 2>&1 || skip "weston is not installed"
 
 work_folder
 mkdir -m 700 "$work/runtime" "$work/home" "$work/tmp"
-touch "$work/protocol.log" "$work/lost.log"
+touch "$work/protocol.log"
 # What went wrong, when something did.
 show_logs() {
   ((failed > 0)) || return 0
@@ -58,8 +58,9 @@ grep -E 'set_title|set_app_id|xdg_toplevel@[0-9]+\.configure' "$work/protocol.lo
 # Without XDG_RUNTIME_DIR (sudo, a container), the display named by its path: the program
 # makes a runtime folder of its own, and removes it as Qt ends the program for the lost
 # compositor, with Qt's status and message.
-env -i PATH="$PATH" HOME="$work/home" TMPDIR="$work/tmp" XDG_SESSION_TYPE=wayland \
-  WAYLAND_DISPLAY="$work/runtime/$socket" WAYLAND_DEBUG=1 "$program" >"$work/lost.log" 2>&1 &
+timeout $patience env -i PATH="$PATH" HOME="$work/home" TMPDIR="$work/tmp" \
+  XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$work/runtime/$socket" WAYLAND_DEBUG=1 \
+  "$program" >"$work/lost.log" 2>&1 &
 orphan=$!
 check "the second window is configured" poll $patience answered "$work/lost.log"
 check "it has a runtime folder of its own" compgen -G "$work/tmp/gavrento-*"
