@@ -267,7 +267,7 @@ class TestProgramProcess : public QObject {
     QTest::newRow("SIGTERM") << SIGTERM << QStringList{} << QProcess::CrashExit << SIGTERM << "";
     QTest::newRow("SIGINT") << SIGINT << QStringList{} << QProcess::CrashExit << SIGINT << "";
     QTest::newRow("SIGHUP") << SIGHUP << QStringList{} << QProcess::CrashExit << SIGHUP << "";
-    const QString lost = "The X11 connection broke (error 1). Did the X11 server die?\n";
+    const QString lost = "The X11 connection broke (error 1). Did the X11 server die?";
     QTest::newRow("X server stopped") << 0 << QStringList{} << QProcess::NormalExit << 1 << lost;
     QTest::newRow("X server stopped, warnings fatal")
         << 0 << QStringList{"QT_FATAL_WARNINGS=1"} << QProcess::CrashExit << SIGABRT << lost;
@@ -286,7 +286,8 @@ class TestProgramProcess : public QObject {
     QVERIFY(program.Ended());
     QTEST(program.ExitStatus(), "status");
     QTEST(program.ExitCode(), "code");  // QProcess gives a signal's number
-    QTEST(QString::fromUtf8(program.Errors()), "said");
+    // The first line: a sanitizer's report may follow, where exit() has run it.
+    QTEST(QString::fromUtf8(program.Errors()).section('\n', 0, 0), "said");
     QCOMPARE(program.FilesLeft(), QStringList{});
   }
 
