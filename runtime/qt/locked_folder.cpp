@@ -82,11 +82,12 @@ void RemoveIfLeftBehind(int parent, const char* name) {
 }  // namespace
 
 bool MakeLockedFolder(const std::string& parent, LockedFolder& made) {
-  std::string folder = parent + "/" + std::string(kPrefix) + std::string(kUnique);
-  const std::string lock_file_name = "/" + std::string(kLockFile);
-  if (folder.size() + lock_file_name.size() >= made.lock_file.size()) return false;
+  std::string folder = parent;
+  folder.append("/").append(kPrefix).append(kUnique);
+  if (folder.size() + 1 + kLockFile.size() >= made.lock_file.size()) return false;
   if (::mkdtemp(folder.data()) == nullptr) return false;
-  const std::string lock_file = folder + lock_file_name;
+  std::string lock_file = folder;
+  lock_file.append("/").append(kLockFile);
   const int lock = ::open(lock_file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           kLockFileMode);
   // Waiting for the lock, as a start clearing old folders may hold it for a moment, to find
