@@ -96,26 +96,31 @@ inline constexpr std::array kDiagramLines{
   LineRecord{.name = "Line14", .x1 = 4680, .y1 = 4680, .x2 = 4920, .y2 = 4680, .colour = kDesktopColour},  // woman: right bracket, bottom
 };
 
+template <typename... Name>
+constexpr std::array<std::string_view, sizeof...(Name)> Names(Name... names) {
+  return {names...};
+}
+
 // On a screen narrower than the window (a phone's), what a person needs first comes first:
 // the heading and the hint, the height, Calcola, each result under its caption, the other
 // two buttons; then each diagram whole, its caption over its formula; the version, the credit.
-inline constexpr std::string_view kHeading[] = {"LBLIntestazione", "LBLIntestazione2"};
-inline constexpr std::string_view kHint[] = {"Label4"};
-inline constexpr std::string_view kHeight[] = {"LBLAltezza", "Label15", "TxtAltezza"};
-inline constexpr std::string_view kCalcola[] = {"CmdCalcola"};
-inline constexpr std::string_view kMan[] = {"LBLFattore", "TxtGavrentoUomo"};
-inline constexpr std::string_view kWoman[] = {"Label14", "TxtGavrentoDonna"};
-inline constexpr std::string_view kButtons[] = {"CmdCancella", "CmdUscita"};
-inline constexpr std::string_view kManDiagramCaption[] = {"LBLFormula", "Label5"};
-inline constexpr std::string_view kManFormula[] = {
+inline constexpr auto kHeading = Names("LBLIntestazione", "LBLIntestazione2");
+inline constexpr auto kHint = Names("Label4");
+inline constexpr auto kHeight = Names("LBLAltezza", "Label15", "TxtAltezza");
+inline constexpr auto kCalcola = Names("CmdCalcola");
+inline constexpr auto kMan = Names("LBLFattore", "TxtGavrentoUomo");
+inline constexpr auto kWoman = Names("Label14", "TxtGavrentoDonna");
+inline constexpr auto kButtons = Names("CmdCancella", "CmdUscita");
+inline constexpr auto kManDiagramCaption = Names("LBLFormula", "Label5");
+inline constexpr auto kManFormula = Names(
   "Label3", "LBLFormula2", "Label6", "Label7",
-  "Line5", "Line2", "Line4", "Line3", "Line6", "Line7", "Line8"};
-inline constexpr std::string_view kWomanDiagramCaption[] = {"Label10", "Label11"};
-inline constexpr std::string_view kWomanFormula[] = {
+  "Line5", "Line2", "Line4", "Line3", "Line6", "Line7", "Line8");
+inline constexpr auto kWomanDiagramCaption = Names("Label10", "Label11");
+inline constexpr auto kWomanFormula = Names(
   "Label9", "Label8", "Label12", "Label13",
-  "Line1", "Line10", "Line9", "Line11", "Line12", "Line13", "Line14"};
-inline constexpr std::string_view kVersion[] = {"Label2"};
-inline constexpr std::string_view kCredit[] = {"Label1"};
+  "Line1", "Line10", "Line9", "Line11", "Line12", "Line13", "Line14");
+inline constexpr auto kVersion = Names("Label2");
+inline constexpr auto kCredit = Names("Label1");
 inline constexpr std::array kNarrowGroups{
   NarrowGroup{.stacked = kHeading},  NarrowGroup{.stacked = kHint},    NarrowGroup{.stacked = kHeight},
   NarrowGroup{.stacked = kCalcola},  NarrowGroup{.stacked = kMan},     NarrowGroup{.stacked = kWoman},
