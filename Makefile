@@ -87,10 +87,11 @@ test-windows:
 	@GAVRENTO_WINDOWS_SCREENSHOT=$(WIN_SCREENSHOT) scripts/test-windows.sh windows-32 windows-64
 
 # Gavrento in the browser (docs/web.md): `make web` builds the static site into
-# build-web/site/ with Debian's emscripten; `make web-run` serves it on 127.0.0.1 and prints
-# its address; `make test-web` runs the web build's checks (ctest --preset web), the page in
-# Debian's Chromium through Playwright, and `make test-web WEB_SCREENSHOTS=docs` keeps
-# pictures of it. `make bench-web` sets the page beside a bare page with the same controls
+# build-web/site/ with Debian's emscripten; `make web-run` serves it on 127.0.0.1 with
+# Debian's nginx, configured as a host would be (packaging/web/), and prints its address;
+# `make test-web` runs the web build's checks (ctest --preset web), the page in Debian's
+# Chromium through Playwright, and `make test-web WEB_SCREENSHOTS=docs` keeps pictures of
+# it. `make bench-web` sets the page beside a bare page with the same controls
 # (bench/web_bench.js); `make bench` runs it too.
 WEB_PORT        ?= 8080
 WEB_SCREENSHOTS ?=
@@ -100,8 +101,10 @@ web:
 	cmake --workflow --preset site
 
 web-run: web
-	@echo "Gavrento: http://127.0.0.1:$(WEB_PORT)/"
-	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --protocol HTTP/1.1 --directory build-web/site
+	cmake -DSITE=$(abspath build-web/site) -DPORT=$(WEB_PORT) -DFOLDER=$(abspath build-web/nginx) \
+	  -P packaging/web/nginx.cmake
+	@echo "Gavrento: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C ends it)"
+	nginx -c $(abspath build-web/nginx/nginx.conf) -e stderr
 
 test-web:
 	$(install) web

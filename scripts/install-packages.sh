@@ -37,6 +37,7 @@ group_web=(
   cmake ninja-build emscripten chromium   # the WebAssembly build, the browser
   fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
   fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
+  nginx                                   # make web-run, and the host the tests and bench use
 )
 # The tests also read the height under a locale with a decimal comma.
 declare -A locale_of=([test]=it_IT [windows]=it_IT)

@@ -1,30 +1,12 @@
-// What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 by
-// Python's http.server, the window's records as the build prints them (records.json, from
-// runtime/web/records.cpp), and a page opened on the window, ready for input.
-const {spawn} = require("node:child_process");
+// What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 as a
+// host serves it (server.js), the window's records as the build prints them (records.json,
+// from runtime/web/records.cpp), and a page opened on the window, ready for input.
 const fs = require("node:fs");
-const readline = require("node:readline");
 const base = require("@playwright/test");
+const {serveSite} = require("./server");
 
 const site = process.env.GAVRENTO_SITE;
 const records = JSON.parse(fs.readFileSync(process.env.GAVRENTO_RECORDS, "utf8"));
-
-// Serves a folder (the site) on a port (a free one); resolves to {url, port, stop}, where
-// stop resolves once the port is free again.
-async function serveSite(folder = site, port = 0) {
-  const server = spawn("python3", ["-u", "-m", "http.server", `${port}`, "--bind", "127.0.0.1",
-                                   "--directory", folder], {stdio: ["ignore", "pipe", "ignore"]});
-  const exited = new Promise((resolve) => server.once("exit", resolve));
-  const lines = readline.createInterface({input: server.stdout});
-  for await (const line of lines) {
-    const port = line.match(/port (\d+)/);
-    if (port) {
-      return {url: `http://127.0.0.1:${port[1]}/`, port: port[1],
-              stop: () => server.kill() && exited};
-    }
-  }
-  throw new Error("the site's server did not start");
-}
 
 async function openWindow(page, url) {
   await page.goto(url);
@@ -37,10 +19,19 @@ function control(page, name) {
 }
 
 const test = base.test.extend({
+  // serve(root, page): serveSite's servers, each stopped at the test's end, however it ends.
+  serve: async ({}, use) => {
+    const servers = [];
+    await use(async (...how) => {
+      servers.push(await serveSite(...how));
+      return servers.at(-1);
+    });
+    for (const server of servers) await server.stop();
+  },
   site: [async ({}, use) => {
     const server = await serveSite();
     await use(server);
-    server.stop();
+    await server.stop();
   }, {scope: "worker"}],
   gavrento: async ({page, site}, use) => {
     await openWindow(page, site.url);
@@ -48,4 +39,4 @@ const test = base.test.extend({
   },
 });
 
-module.exports = {test, expect: base.expect, site, records, serveSite, openWindow, control};
+module.exports = {test, expect: base.expect, site, records, openWindow, control};

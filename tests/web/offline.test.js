@@ -4,17 +4,17 @@ const {execFileSync} = require("node:child_process");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const {test, expect, site, serveSite, openWindow, control} = require("./fixtures");
+const {test, expect, site, openWindow, control} = require("./fixtures");
 
-test("after one visit, a reload with the server stopped still computes", async ({page}) => {
-  const server = await serveSite();
+test("after one visit, a reload with the server stopped still computes", async ({page, serve}) => {
+  const server = await serve();
   const elsewhere = [];
   page.on("request", (request) => {
     if (!request.url().startsWith(server.url)) elsewhere.push(request.url());
   });
   await openWindow(page, server.url);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  server.stop();
+  await server.stop();
   await page.reload();
   await page.locator("body[data-state=ready]").waitFor();
   await control(page, "TxtAltezza").fill("180");
@@ -23,28 +23,29 @@ test("after one visit, a reload with the server stopped still computes", async (
   expect(elsewhere).toEqual([]);
 });
 
-// The next version: a copy of the site with one file changed and its service worker made
-// again by the build's own script, served at the same address.
+// The next version, in place of the one in FOLDER: one file changed and its service worker
+// made again by the build's own script. Dated later: the server's validators are the time in
+// seconds and the size, which the new sw.js shares with the old.
 function nextVersion(folder) {
-  fs.cpSync(site, folder, {recursive: true});
   fs.appendFileSync(path.join(folder, "fonts", "LiberationSans-Regular.LICENSE"),
                     "the next version\n");
   const sources = path.join(__dirname, "..", "..", "runtime", "web");
   execFileSync(process.env.GAVRENTO_CMAKE || "cmake",
                [`-DSITE=${folder}`, `-DTEMPLATE=${path.join(sources, "site", "sw.js.in")}`, "-P",
                 path.join(sources, "service_worker.cmake")]);
+  const later = new Date(Date.now() + 2000);
+  fs.utimesSync(path.join(folder, "sw.js"), later, later);
 }
 
-test("a new version replaces the old cache and serves its own files", async ({page}) => {
+test("a new version replaces the old cache and serves its own files", async ({page, serve}) => {
   const next = fs.mkdtempSync(path.join(os.tmpdir(), "gavrento-next-"));
   try {
-    nextVersion(next);
-    const first = await serveSite();
-    await openWindow(page, first.url);
+    fs.cpSync(site, next, {recursive: true});
+    const second = await serve(next);
+    await openWindow(page, second.url);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     const [old] = await page.evaluate(() => caches.keys());
-    await first.stop();
-    const second = await serveSite(next, first.port);
+    nextVersion(next);
     await page.reload();
     // The browser looks for a new service worker by itself, a moment after the reload; then
     // only the cache the new one names is left.
