@@ -48,6 +48,13 @@ for (const scheme of ["dark", "light"]) {
     await expect.poll(() => gavrento.evaluate(() => matchMedia("(forced-colors: active)").matches))
         .toBe(true);
     await keepPicture(gavrento, `screenshot-web-forced-${scheme}.png`);
+    // The window's face is the user's button face.
+    const buttonFace = await gavrento.evaluate(() => {
+      const probe = document.body.appendChild(document.createElement("span"));
+      probe.style.color = "ButtonFace";
+      return getComputedStyle(probe).color;
+    });
+    await expect(gavrento.locator(".client")).toHaveCSS("background-color", buttonFace);
     const png = await gavrento.locator(".client").screenshot();
     // The lines' boxes widened by a pixel each way, so the face is the commonest colour.
     const lines = records.lines.map(({name, box}) => ({name, box: {
