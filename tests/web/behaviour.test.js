@@ -1,7 +1,7 @@
 // The window used as a person would: typed heights and the results in the browser
-// language's decimal separator, the child warning, a run-time error, Cancella and Uscita,
-// by mouse and by keyboard alone.
-const {test, expect, control, openWindow} = require("./fixtures");
+// language's decimal separator, the child warning, a run-time error and an error of the
+// page, Cancella and Uscita, by mouse and by keyboard alone, served and opened from a file.
+const {test, expect, control, openWindow, overflowingLabels, keepPicture} = require("./fixtures");
 
 // The message box's icon, as the page draws it.
 function iconDrawn(box) {
@@ -25,57 +25,38 @@ for (const row of [
   });
 }
 
-test("a child's height is warned of before the results, which come after OK", async ({gavrento}) => {
-  await control(gavrento, "TxtAltezza").fill("100");
-  await control(gavrento, "CmdCalcola").click();
-  const box = gavrento.getByRole("alertdialog", {
-    name: "ATTENZIONE inserita altezza di un bambino !!!"});
-  await expect(box).toBeVisible();
-  await expect(box).toHaveAccessibleDescription(
-      "Il valore dell'altezza deve essere maggiore di 110 cm");
-  await expect(box.getByRole("button", {name: "OK"})).toBeFocused();
-  expect(await iconDrawn(box)).toBe('"i"');  // information
-  await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("");
-  // The window under the box takes no press: a click on Calcola meets the box's backdrop.
-  const calcola = await control(gavrento, "CmdCalcola").boundingBox();
-  await gavrento.mouse.click(calcola.x + calcola.width / 2, calcola.y + calcola.height / 2);
-  await box.getByRole("button", {name: "OK"}).click();
-  await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("2,5511811023622");
-  await expect(control(gavrento, "TxtGavrentoDonna")).toHaveValue("-1,9488188976378");
-  await expect(box).toBeHidden();
-  await expect(control(gavrento, "CmdCalcola")).toBeFocused();
-});
+// An error of the program (a run-time error) or of the page's own script, once each, and the
+// presses after it run.
+for (const row of [
+  {error: "an overflow", height: "1e400", text: "Errore di run-time '6': Overflow"},
+  {error: "an error in the page's script", height: "180", text: "Errore nella pagina: Error: planted",
+   plant: () => {
+     const {setText} = GavrentoPage;  // fails once, then is itself again
+     GavrentoPage.setText = () => {
+       GavrentoPage.setText = setText;
+       throw new Error("planted");
+     };
+   }},
+]) {
+  test.describe(row.error, () => {
+    test.use({expectedErrors: row.plant ? /planted/ : null});
+    test("is reported in a box titled Gavrento and the page goes on", async ({gavrento}) => {
+      if (row.plant) await gavrento.evaluate(row.plant);
+      await control(gavrento, "TxtAltezza").fill(row.height);
+      await control(gavrento, "CmdCalcola").click();
+      const box = gavrento.getByRole("alertdialog", {name: "Gavrento", exact: true});
+      await expect(box).toHaveAccessibleDescription(row.text);
+      expect(await iconDrawn(box)).toBe('"X"');  // critical
+      await gavrento.keyboard.press("Space");
+      await expect(box).toBeHidden();
+      await control(gavrento, "TxtAltezza").fill("180");
+      await control(gavrento, "CmdCalcola").click();
+      await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("74,992125984252");
+    });
+  });
+}
 
-test("an overflow is reported in a box titled Gavrento and the page goes on", async ({gavrento}) => {
-  await control(gavrento, "TxtAltezza").fill("1e400");
-  await control(gavrento, "CmdCalcola").click();
-  const box = gavrento.getByRole("alertdialog", {name: "Gavrento", exact: true});
-  await expect(box).toHaveAccessibleDescription("Errore di run-time '6': Overflow");
-  expect(await iconDrawn(box)).toBe('"X"');  // critical
-  await gavrento.keyboard.press("Space");
-  await expect(box).toBeHidden();
-  await control(gavrento, "TxtAltezza").fill("180");
-  await control(gavrento, "CmdCalcola").click();
-  await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("74,992125984252");
-});
-
-test("keyboard only: Tab to the height, type, Calcola by Space, Cancella by Enter", async ({gavrento}) => {
-  const keys = gavrento.keyboard;
-  for (let i = 0; i < 3; ++i) await keys.press("Tab");
-  await keys.type("180");
-  await keys.press("Shift+Tab");
-  await keys.press("Shift+Tab");
-  await expect(control(gavrento, "CmdCalcola")).toBeFocused();
-  await keys.press("Space");
-  await expect(control(gavrento, "TxtGavrentoDonna")).toHaveValue("70,492125984252");
-  await keys.press("Tab");
-  await keys.press("Enter");
-  for (const box of ["TxtAltezza", "TxtGavrentoUomo", "TxtGavrentoDonna"]) {
-    await expect(control(gavrento, box)).toHaveValue(" ");
-  }
-});
-
-test("a Calcola pressed before the program has loaded runs once it has", async ({page, site}) => {
+test("a Calcola pressed before the program has loaded shows it waits, and runs once it has", async ({page, site}) => {
   let release;
   const held = new Promise((resolve) => {
     release = resolve;
@@ -89,10 +70,14 @@ test("a Calcola pressed before the program has loaded runs once it has", async (
   await expect(control(page, "CmdUscita")).toBeFocused();
   await control(page, "TxtAltezza").fill("180");
   await control(page, "CmdCalcola").click();
+  await expect(page.getByRole("main")).toHaveAttribute("aria-busy", "true");
+  await expect(page.locator(".client")).toHaveCSS("opacity", "0.6");
+  await keepPicture(page, "screenshot-web-busy.png");
   await expect(control(page, "TxtGavrentoUomo")).toHaveValue("");
   release();
   await expect(control(page, "TxtGavrentoUomo")).toHaveValue("74,992125984252");
   await expect(control(page, "TxtGavrentoDonna")).toHaveValue("70,492125984252");
+  await expect(page.getByRole("main")).not.toHaveAttribute("aria-busy", "true");
 });
 
 test("Uscita closes a tab the page may close: one a script opened", async ({page, site}) => {
@@ -108,18 +93,66 @@ test("Uscita closes a tab the page may close: one a script opened", async ({page
   expect(opened.isClosed()).toBe(true);
 });
 
-test("Uscita in a tab the page may not close leaves only a way to start again", async ({page, site}) => {
-  // A tab with history is the user's (a page with no icon of its own, unlike the manifest,
-  // for which the browser would ask the server for /favicon.ico in vain).
-  await page.goto("data:text/html,<title>before</title>");
-  await openWindow(page, site.url);
-  await control(page, "CmdUscita").click();
-  await expect(page.getByRole("heading", {name: "Gavrento è terminato"})).toBeVisible();
-  await expect(page.getByRole("button")).toHaveCount(0);
-  await expect(page.getByRole("textbox")).toHaveCount(0);
-  const again = page.getByRole("link", {name: "Avvia di nuovo Gavrento"});
-  await expect(again).toBeFocused();
-  await again.click();
-  await page.locator("body[data-state=ready]").waitFor();
-  await expect(control(page, "CmdUscita")).toBeFocused();
-});
+// Opened from a file as served: a page from a file may fetch nothing, so the faces and the
+// preloaded program are refused (the captions are drawn in the installed faces) and the
+// program comes in a script.
+for (const fromFile of [false, true]) {
+  test.describe(fromFile ? "opened from a file" : "served", () => {
+    test.use({fromFile, expectedErrors: fromFile ? /CORS policy|net::ERR_FAILED/ : null});
+
+    test("a child's height is warned of before the results, which come after OK", async ({gavrento}) => {
+      await control(gavrento, "TxtAltezza").fill("100");
+      await control(gavrento, "CmdCalcola").click();
+      const box = gavrento.getByRole("alertdialog", {
+        name: "ATTENZIONE inserita altezza di un bambino !!!"});
+      await expect(box).toBeVisible();
+      await expect(box).toHaveAccessibleDescription(
+          "Il valore dell'altezza deve essere maggiore di 110 cm");
+      await expect(box.getByRole("button", {name: "OK"})).toBeFocused();
+      expect(await iconDrawn(box)).toBe('"i"');  // information
+      await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("");
+      // The window under the box takes no press: a click on Calcola meets the box's backdrop.
+      const calcola = await control(gavrento, "CmdCalcola").boundingBox();
+      await gavrento.mouse.click(calcola.x + calcola.width / 2, calcola.y + calcola.height / 2);
+      await box.getByRole("button", {name: "OK"}).click();
+      await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue("2,5511811023622");
+      await expect(control(gavrento, "TxtGavrentoDonna")).toHaveValue("-1,9488188976378");
+      await expect(box).toBeHidden();
+      await expect(control(gavrento, "CmdCalcola")).toBeFocused();
+      expect(await overflowingLabels(gavrento)).toEqual([]);
+      if (fromFile) await keepPicture(gavrento, "screenshot-web-from-file.png");
+    });
+
+    test("keyboard only: Tab to the height, type, Calcola by Space, Cancella by Enter", async ({gavrento}) => {
+      const keys = gavrento.keyboard;
+      for (let i = 0; i < 3; ++i) await keys.press("Tab");
+      await keys.type("180");
+      await keys.press("Shift+Tab");
+      await keys.press("Shift+Tab");
+      await expect(control(gavrento, "CmdCalcola")).toBeFocused();
+      await keys.press("Space");
+      await expect(control(gavrento, "TxtGavrentoDonna")).toHaveValue("70,492125984252");
+      await keys.press("Tab");
+      await keys.press("Enter");
+      for (const box of ["TxtAltezza", "TxtGavrentoUomo", "TxtGavrentoDonna"]) {
+        await expect(control(gavrento, box)).toHaveValue(" ");
+      }
+    });
+
+    test("Uscita in a tab the page may not close leaves only a way to start again", async ({page, address}) => {
+      // A tab with history is the user's (a page with no icon of its own, unlike the manifest,
+      // for which the browser would ask the server for /favicon.ico in vain).
+      await page.goto("data:text/html,<title>before</title>");
+      await openWindow(page, address);
+      await control(page, "CmdUscita").click();
+      await expect(page.getByRole("heading", {name: "Gavrento è terminato"})).toBeVisible();
+      await expect(page.getByRole("button")).toHaveCount(0);
+      await expect(page.getByRole("textbox")).toHaveCount(0);
+      const again = page.getByRole("link", {name: "Avvia di nuovo Gavrento"});
+      await expect(again).toBeFocused();
+      await again.click();
+      await page.locator("body[data-state=ready]").waitFor();
+      await expect(control(page, "CmdUscita")).toBeFocused();
+    });
+  });
+}

@@ -1,15 +1,7 @@
 // Under forced colours, dark and light, every caption and line of the window stays legible,
 // judged from the pixels the browser drew: the ink that stands out most from the most
 // common colour of its box reaches WCAG AA (4.5:1 for text, 3:1 for lines).
-const fs = require("node:fs");
-const path = require("node:path");
-const {test, expect, records} = require("./fixtures");
-
-// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
-const pictures = process.env.GAVRENTO_WEB_SCREENSHOTS;
-async function keepPicture(page, name) {
-  if (pictures) await page.screenshot({path: path.join(pictures, name)});
-}
+const {test, expect, records, keepPicture} = require("./fixtures");
 
 // Each box's most common colour and the contrast of its farthest pixel from it, measured in
 // a blank page from the screenshot: WCAG 2's relative luminance and contrast ratio.
@@ -70,7 +62,7 @@ for (const scheme of ["dark", "light"]) {
 }
 
 test("pictures of the page, normal and on a phone", async ({gavrento}) => {
-  test.skip(!pictures, "GAVRENTO_WEB_SCREENSHOTS names no folder");
+  test.skip(!process.env.GAVRENTO_WEB_SCREENSHOTS, "GAVRENTO_WEB_SCREENSHOTS names no folder");
   await keepPicture(gavrento, "screenshot-web.png");
   await gavrento.setViewportSize({width: 360, height: 640});
   await keepPicture(gavrento, "screenshot-web-phone.png");

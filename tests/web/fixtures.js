@@ -1,12 +1,14 @@
 // What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 as a
 // host serves it (server.js), the window's records as the build prints them (records.json,
-// from runtime/web/records.cpp), a page opened on the window, ready for input, and a guard
-// that fails any test whose pages meet an error.
+// from runtime/web/records.cpp), a page opened on the window (served, or from a file),
+// ready for input, and a guard that fails any test whose pages meet an error.
 const fs = require("node:fs");
+const path = require("node:path");
+const {pathToFileURL} = require("node:url");
 const base = require("@playwright/test");
 const {serveSite} = require("./server");
 
-const site = process.env.GAVRENTO_SITE;
+const siteFolder = process.env.GAVRENTO_SITE;
 const records = JSON.parse(fs.readFileSync(process.env.GAVRENTO_RECORDS, "utf8"));
 
 async function openWindow(page, url) {
@@ -17,6 +19,20 @@ async function openWindow(page, url) {
 
 function control(page, name) {
   return page.locator(`[data-name="${name}"]`);
+}
+
+// The labels whose caption does not fit in their box.
+function overflowingLabels(page) {
+  return page.$$eval(".label", (labels) => labels
+      .filter((label) => label.scrollWidth > label.clientWidth + 1 ||
+                         label.scrollHeight > label.clientHeight + 1)
+      .map((label) => label.dataset.name));
+}
+
+// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
+const pictures = process.env.GAVRENTO_WEB_SCREENSHOTS;
+async function keepPicture(page, name) {
+  if (pictures) await page.screenshot({path: path.join(pictures, name)});
 }
 
 // Page errors, errors in the console and policy violations in every page of a context,
@@ -61,11 +77,15 @@ const test = base.test.extend({
     await use(server);
     await server.stop();
   }, {scope: "worker"}],
-  gavrento: async ({page, site}, use) => {
-    await openWindow(page, site.url);
+  fromFile: [false, {option: true}],
+  address: async ({site, fromFile}, use) => {
+    await use(fromFile ? pathToFileURL(path.join(siteFolder, "index.html")).href : site.url);
+  },
+  gavrento: async ({page, address}, use) => {
+    await openWindow(page, address);
     await use(page);
   },
 });
 
-module.exports = {test, expect: base.expect, site, records, openWindow, control,
-                  watchForErrors};
+module.exports = {test, expect: base.expect, site: siteFolder, records, openWindow, control,
+                  overflowingLabels, keepPicture, watchForErrors};

@@ -1,6 +1,6 @@
 // The formula diagrams' lines stay one crisp colour across their width, and the captions
 // inside their boxes, at the device pixel ratios screens and zooms of 100-400 % give.
-const {test, expect, records, openWindow} = require("./fixtures");
+const {test, expect, records, openWindow, overflowingLabels} = require("./fixtures");
 
 const {lines} = records;
 
@@ -55,11 +55,7 @@ for (const scale of [1, 1.25, 1.5, 2, 3, 4]) {
       for (const line of lines) {
         expect(await widestFringe(page, line.name), line.name).toBeLessThanOrEqual(1);
       }
-      const overflowing = await page.$$eval(".label", (labels) => labels
-          .filter((label) => label.scrollWidth > label.clientWidth + 1 ||
-                             label.scrollHeight > label.clientHeight + 1)
-          .map((label) => label.dataset.name));
-      expect(overflowing).toEqual([]);
+      expect(await overflowingLabels(page)).toEqual([]);
     });
   });
 }
