@@ -1,17 +1,20 @@
 // The site as a host serves it: nginx with the configuration `make web-run` uses sends each
 // file with its type, compressed where it is text, revalidated, under the page's policy with
-// frame-ancestors.
+// frame-ancestors; the faces' licences, which the page links to, among them.
 const {test, expect} = require("./fixtures");
 
 test("every file is sent with its type and the headers a host sends", async ({gavrento, site}) => {
   const policy = await gavrento.locator("meta[http-equiv=Content-Security-Policy]")
       .getAttribute("content");
+  const licences = await gavrento.locator("footer a").evaluateAll(
+      (links) => links.map((link) => [link.getAttribute("href"), "text/plain; charset=utf-8"]));
+  expect(licences).toHaveLength(3);
   for (const [file, type, compressed = true] of [
     ["", "text/html; charset=utf-8"], ["page.js", "text/javascript; charset=utf-8"],
     ["gavrento.wasm", "application/wasm"], ["icon.svg", "image/svg+xml"],
     ["manifest.webmanifest", "application/manifest+json; charset=utf-8"],
     ["icon-192.png", "image/png", false], ["fonts/DejaVuSans-Bold.woff2", "font/woff2", false],
-    ["fonts/DejaVuSans-Bold.LICENSE", "text/plain; charset=utf-8"],
+    ...licences,
   ]) {
     const answer = await fetch(site.url + file, {headers: {"Accept-Encoding": "gzip"}});
     const headers = Object.fromEntries(answer.headers);

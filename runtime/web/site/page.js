@@ -261,7 +261,14 @@ document.getElementById("message-ok").addEventListener("click", () => {
   document.getElementById("message-box").close();
 });
 
-// A page opened from a file may have no service worker.
+// Working offline is an extra: the person is told nothing if it cannot be had, the developer
+// is. Registered once the page has loaded, so that on a slow line the service worker's
+// downloads do not hold up the page's own; it revalidates what the page fetched, so a first
+// visit downloads each file once.
 if (location.protocol !== "file:" && "serviceWorker" in navigator) {
-  navigator.serviceWorker.register("sw.js");
+  addEventListener("load", () => {
+    navigator.serviceWorker.register("sw.js").catch((error) => {
+      console.warn("Gavrento will not work offline:", error);
+    });
+  });
 }
