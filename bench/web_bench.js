@@ -1,100 +1,65 @@
 // Gavrento's page against a bare page with the same controls in plain HTML, in Debian's
-// Chromium, headless, on this machine (make bench-web). Prints one table:
-//   bytes a first visit transfers, each file gzip -9 compressed as a static host serves it;
-//   navigation to the window ready for input (median of RUNS fresh visits, alternating);
+// Chromium, headless, on this machine (make bench-web), both served by Debian's nginx as a
+// host serves them (the tests' server.js: packaging/web/'s configuration, gzip on). Prints:
+//   a first visit as the server sent it: every request, the service worker's included, and
+//   its bytes as sent (headers and compressed bodies), counted in nginx's log;
+//   navigation to "accepting" (the window placed, Uscita focused, presses taken) and to
+//   "ready" (the program started, answering a press), each beside the bare page (median of
+//   RUNS fresh visits, alternating);
 //   a click on Calcola until both boxes are written, in the page (median of CLICKS).
 // Playwright is the tests' own, from tests/web/node_modules. GAVRENTO_SITE names the site.
 const fs = require("node:fs");
-const http = require("node:http");
 const {createRequire} = require("node:module");
 const path = require("node:path");
-const zlib = require("node:zlib");
 const {chromium} = createRequire(path.join(__dirname, "../tests/web/"))("@playwright/test");
 const config = require("../tests/web/playwright.config");
+const {serveSite} = require("../tests/web/server");
 
 const kRuns = 21;
 const kClicks = 300;
 const site = process.env.GAVRENTO_SITE;
 const bare = path.join(__dirname, "web_bare.html");
 
-// Both pages from one server, the same way: HTTP/1.1 with connections kept alive (as any
-// static host serves; Python's http.server speaks HTTP/1.0 and reconnects for each file),
-// with the same headers for both.
-const kTypes = {".html": "text/html; charset=utf-8", ".js": "text/javascript",
-                ".wasm": "application/wasm", ".css": "text/css", ".woff2": "font/woff2",
-                ".svg": "image/svg+xml", ".png": "image/png",
-                ".webmanifest": "application/manifest+json"};
-
-function serveFolder(folder) {
-  const files = new Map();
-  for (const name of fs.readdirSync(folder, {recursive: true})) {
-    const file = path.join(folder, name);
-    if (fs.statSync(file).isFile()) files.set(`/${name.split(path.sep).join("/")}`, file);
-  }
-  const server = http.createServer((request, response) => {
-    const name = new URL(request.url, "http://host").pathname;
-    const file = files.get(name.endsWith("/") ? `${name}index.html` : name);
-    if (!file) {
-      response.writeHead(404).end();
-      return;
-    }
-    const body = fs.readFileSync(file);
-    response.writeHead(200, {"Content-Type": kTypes[path.extname(file)] || "text/plain",
-                             "Content-Length": body.length, "Cache-Control": "no-cache"});
-    response.end(body);
-  });
-  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve({
-    url: `http://127.0.0.1:${server.address().port}/`,
-    stop: () => {
-      server.close();
-      server.closeAllConnections();
-    },
-  })));
-}
-
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
   return sorted[Math.floor(sorted.length / 2)];
 }
 
-function gzipped(file) {
-  return zlib.gzipSync(fs.readFileSync(file), {level: 9}).length;
-}
-
-// Every file a first visit asks for, the service worker's own fetches included.
-async function firstVisitBytes(browser, url) {
+// What the server sent for one first visit to URL, in a fresh browser profile: the page
+// and, for Gavrento's, its service worker's install, done once the worker controls it.
+async function firstVisit(browser, server, url, ours) {
+  const before = server.requests().length;
   const context = await browser.newContext();
-  const asked = new Set();
-  context.on("request", (request) => asked.add(new URL(request.url()).pathname));
   const page = await context.newPage();
-  await page.goto(url);
-  await page.locator("body[data-state=ready]").waitFor();
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  await context.close();
-  let total = 0;
-  for (const name of asked) {
-    const file = path.join(site, name.endsWith("/") ? `${name}index.html` : name);
-    if (fs.existsSync(file)) total += gzipped(file);
+  await page.goto(url, {waitUntil: "networkidle"});  // the tab's icon is asked for late
+  if (ours) {
+    await page.locator("body[data-state=ready]").waitFor();
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   }
-  return {total, files: asked.size};
+  await context.close();
+  const sent = server.requests().slice(before);
+  return {bytes: sent.reduce((sum, request) => sum + request.bytes, 0), requests: sent.length};
 }
 
-// Ready for input: the window's controls exist, are placed, Uscita has the focus and a press
-// is taken. Each moment is taken as it happens (in the page, from navigation start), never
-// when the bench next looks: Gavrento's once its page has adopted the window written into
-// index.html and takes presses (data-state "accepting"; they run when the program has
-// loaded, "ready") and the browser has given Uscita the focus; the bare page's when the
-// browser gives Uscita the focus (its autofocus, once the document is parsed and laid out).
-// The faces are not waited for: the captions are drawn in a fallback face until they come.
+// Each moment is taken as it happens (in the page, from navigation start), never when the
+// bench next looks. Accepting: the window's controls exist, are placed, Uscita has the focus
+// and a press is taken: Gavrento's once its page has adopted the window written into
+// index.html (data-state "accepting") and the browser has given Uscita the focus; the bare
+// page's when the browser gives Uscita the focus (its autofocus, once the document is parsed
+// and laid out). Ready: a press is answered, Gavrento's once the program has started
+// (data-state "ready"), the bare page's as it accepts (it has nothing to load). The faces
+// are not waited for: the captions are drawn in a fallback face until they come.
 function watchForReady() {
   const isUscita = (element) => element && element.tagName === "BUTTON" &&
                                 element.textContent.trim() === "Uscita";
   const mark = () => {
-    if (window.benchReadyAt || document.readyState === "loading") return;
+    if (document.readyState === "loading" || !isUscita(document.activeElement)) return;
     const ours = document.getElementById("program") !== null;
-    if (ours && !["accepting", "ready"].includes(document.body.dataset.state)) return;
-    if (!isUscita(document.activeElement)) return;
-    window.benchReadyAt = performance.now();
+    const state = ours ? document.body.dataset.state : "ready";
+    if (!window.benchAcceptingAt && ["accepting", "ready"].includes(state)) {
+      window.benchAcceptingAt = performance.now();
+    }
+    if (!window.benchReadyAt && state === "ready") window.benchReadyAt = performance.now();
   };
   addEventListener("focusin", mark, true);
   addEventListener("DOMContentLoaded", mark);
@@ -102,7 +67,7 @@ function watchForReady() {
                                                 attributeFilter: ["data-state"]});
 }
 
-async function readyTime(browser, url) {
+async function startTimes(browser, url) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.addInitScript(watchForReady);
@@ -110,20 +75,21 @@ async function readyTime(browser, url) {
   page.on("console", (message) => warnings.push(message.text()));
   await page.goto(url, {waitUntil: "commit"});
   await page.waitForFunction(() => window.benchReadyAt !== undefined, null, {polling: 10});
-  const ms = await page.evaluate(() => window.benchReadyAt);
+  const times = await page.evaluate(() => ({accepting: window.benchAcceptingAt,
+                                             ready: window.benchReadyAt}));
   await context.close();
   // A preload the page does not use, or a slow path the module falls back to, says so here.
   if (warnings.length > 0) console.warn(`${url}: ${warnings.join("; ")}`);
-  return ms;
+  return times;
 }
 
 async function main() {
   fs.copyFileSync(bare, path.join(site, "bench-bare.html"));
-  const server = await serveFolder(site);
+  const server = await serveSite(site);
   const browser = await chromium.launch(config.use.launchOptions);
   try {
-    const page = await firstVisitBytes(browser, server.url);
-    const floor = gzipped(bare);
+    const page = await firstVisit(browser, server, server.url, true);
+    const floor = await firstVisit(browser, server, `${server.url}bench-bare.html`, false);
 
     // Interleaved, each page first in turn, so that a busy moment of the machine falls on
     // both alike.
@@ -132,7 +98,7 @@ async function main() {
     for (let i = 0; i < kRuns; ++i) {
       const visits = [[ours, server.url], [theirs, `${server.url}bench-bare.html`]];
       if (i % 2) visits.reverse();
-      for (const [times, url] of visits) times.push(await readyTime(browser, url));
+      for (const [times, url] of visits) times.push(await startTimes(browser, url));
     }
 
     const context = await browser.newContext({locale: "it-IT"});
@@ -156,12 +122,17 @@ async function main() {
     }, kClicks);
     await context.close();
 
-    const ratio = median(ours) / median(theirs);
-    console.log("Gavrento in the browser (headless Chromium, this machine)");
-    console.log(`  first visit, gzip      ${(page.total / 1024).toFixed(1)} KiB in ${page.files} ` +
-                `files   bare page ${(floor / 1024).toFixed(1)} KiB`);
-    console.log(`  navigation to ready    ${median(ours).toFixed(0)} ms   bare page ` +
-                `${median(theirs).toFixed(0)} ms   ${ratio.toFixed(2)} x (median of ${kRuns})`);
+    const kib = (visit) => `${(visit.bytes / 1024).toFixed(1)} KiB in ${visit.requests} requests`;
+    const barePage = median(theirs.map((times) => times.ready));
+    const to = (moment) => {
+      const ms = median(ours.map((times) => times[moment]));
+      return `${ms.toFixed(0)} ms   bare page ${barePage.toFixed(0)} ms   ` +
+             `${(ms / barePage).toFixed(2)} x (median of ${kRuns})`;
+    };
+    console.log("Gavrento in the browser (headless Chromium, served by nginx, this machine)");
+    console.log(`  first visit, as sent   ${kib(page)}   bare page ${kib(floor)}`);
+    console.log(`  navigation to accepting ${to("accepting")}`);
+    console.log(`  navigation to ready     ${to("ready")}`);
     console.log(`  Calcola to written     ${(median(clicks) * 1000).toFixed(0)} us (median of ` +
                 `${kClicks}; Chromium rounds performance.now() to 5-100 us)`);
     console.log("  Qt, for comparison     about 170 us press and release, 3-15 us the handler " +
@@ -169,7 +140,7 @@ async function main() {
   } finally {
     await browser.close();
     fs.rmSync(path.join(site, "bench-bare.html"));
-    server.stop();
+    await server.stop();
   }
 }
 
