@@ -112,7 +112,7 @@ test-web:
 
 bench-web: web
 	PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --prefix tests/web >/dev/null
-	GAVRENTO_SITE=$(abspath build-web/site) GAVRENTO_RECORDS=$(abspath build-web/records.json) \
+	GAVRENTO_SITE=$(abspath build-web/site) \
 	  PWTEST_CACHE_DIR=$(abspath build-web/playwright-cache) TMPDIR=$(abspath build-web) \
 	  node bench/web_bench.js
 

@@ -9,8 +9,21 @@ namespace gavrento {
 
 enum class ControlKind { kLabel, kTextBox, kCommandButton };
 
+// A kind's name where a record is written out as text: the page's element classes, the facts
+// the tests read.
+constexpr std::string_view KindName(ControlKind kind) {
+  if (kind == ControlKind::kTextBox) return "textbox";
+  return kind == ControlKind::kCommandButton ? "button" : "label";
+}
+
 // How a caption or a text lines up across its control.
 enum class Alignment { kLeft, kRight, kCentre };
+
+// An alignment's name where a record is written out as text, in CSS's words.
+constexpr std::string_view AlignmentName(Alignment align) {
+  if (align == Alignment::kRight) return "right";
+  return align == Alignment::kCentre ? "center" : "left";
+}
 
 inline constexpr int kRegular = 400;
 inline constexpr int kBold = 700;

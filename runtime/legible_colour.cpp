@@ -68,6 +68,19 @@ Rgb LineColour(const WindowRecord& window, const LineRecord& line, const Scheme&
   return InkOnFace(window, line.colour, scheme, Ink::kLine);
 }
 
+std::vector<NamedInk> WindowInks(const WindowRecord& window, const Scheme& scheme) {
+  std::vector<NamedInk> inks;
+  for (const ControlRecord& control : window.controls) {
+    if (control.colour != kDefaultColour) {
+      inks.push_back({control.name, CaptionColour(window, control, scheme)});
+    }
+  }
+  for (const LineRecord& line : window.lines) {
+    inks.push_back({line.name, LineColour(window, line, scheme)});
+  }
+  return inks;
+}
+
 Rgb LegibleColour(Rgb wanted, Rgb background, Rgb fallback, Ink ink) {
   return ContrastRatio(wanted, background) >= kKeepRecordColour.For(ink) ? wanted : fallback;
 }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "runtime/control_record.h"
 
@@ -17,6 +19,11 @@ struct Rgb {
   std::uint8_t blue = 0;
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
+
+// The desktop colour where a platform tells none: Qt's palettes have no desktop colour, nor
+// has CSS. Windows 10 and 11 make it black: on a light face it is the window text's black,
+// and on a dark face, where it would vanish, the colour rule draws the button text instead.
+inline constexpr Rgb kDesktopStandIn{0x00, 0x00, 0x00};
 
 // What is drawn: text, or a line of a diagram.
 enum class Ink { kText, kLine };
@@ -61,6 +68,14 @@ Rgb FaceColour(const WindowRecord& window, const Scheme& scheme);
 // button text, which every scheme makes legible there.
 Rgb CaptionColour(const WindowRecord& window, const ControlRecord& control, const Scheme& scheme);
 Rgb LineColour(const WindowRecord& window, const LineRecord& line, const Scheme& scheme);
+
+// What a runtime that colours records by name applies: every caption a record colours and
+// every line, each with the colour the rule gives it under scheme.
+struct NamedInk {
+  std::string_view name;
+  Rgb colour;
+};
+std::vector<NamedInk> WindowInks(const WindowRecord& window, const Scheme& scheme);
 
 // The lower-level rule both use: wanted itself where it stands out enough from background,
 // else fallback.

@@ -1,28 +1,22 @@
 // What the window's handlers stand on: the controls' texts, the message box, the user's
-// decimal separator and the end of the program. One implementation per toolkit.
+// decimal separator and the end of the program. One implementation per toolkit; what a
+// message box shows is decided here, once, and each toolkit only shows it.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "runtime/message_box.h"
 #include "runtime/run_time_error.h"
 #include "runtime/variant.h"
 
 namespace gavrento {
 
-// Message-box styles: the buttons in the low bits, the icon in the next ones.
-inline constexpr int kVbOKOnly = 0;
-inline constexpr int kVbCritical = 16;
-inline constexpr int kVbQuestion = 32;
-inline constexpr int kVbExclamation = 48;
-inline constexpr int kVbInformation = 64;
-
-// The answer of a message box whose OK button was pressed.
-inline constexpr int kVbOK = 1;
-
 class Services {
  public:
-  Services() = default;
+  // The program's name titles its error reports and the boxes whose title was omitted.
+  explicit Services(std::string program_name) : program_name_(std::move(program_name)) {}
   Services(const Services&) = delete;
   Services& operator=(const Services&) = delete;
   virtual ~Services() = default;
@@ -31,8 +25,8 @@ class Services {
   virtual std::string Text(std::string_view control) = 0;
   virtual void SetText(std::string_view control, std::string_view text) = 0;
 
-  // Modal to the program; returns the answer. An omitted title gives the program's name.
-  virtual int MsgBox(const Variant& prompt, int style, const Variant& title) = 0;
+  // Modal to the program; returns the answer.
+  int MsgBox(const Variant& prompt, int style, const Variant& title);
 
   // The user's decimal separator, as the results are shown with it.
   virtual std::string DecimalSeparator() = 0;
@@ -43,7 +37,15 @@ class Services {
   virtual void End() = 0;
 
   // Tells the user about a run-time error that no handler trapped.
-  virtual void ReportError(const RunTimeError& error) = 0;
+  void ReportError(const RunTimeError& error);
+
+  const std::string& ProgramName() const { return program_name_; }
+
+ private:
+  // Shows the box modal to the program and returns when the user has closed it with OK.
+  virtual void ShowMessageBox(const MessageBoxContent& box) = 0;
+
+  std::string program_name_;
 };
 
 }  // namespace gavrento

@@ -1,19 +1,12 @@
 #include "runtime/window_rules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
-#include "runtime/conversions.h"
 #include "runtime/form.h"
-#include "runtime/services.h"
+#include "runtime/run_time_error.h"
 
 namespace gavrento {
-
-namespace {
-
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
-}  // namespace
 
 std::vector<std::size_t> TabOrder(const WindowRecord& window) {
   std::vector<std::size_t> focusable;
@@ -37,6 +30,17 @@ PixelBox ControlBox(const ControlRecord& control, int dpi) {
 
 PixelBox ClientBox(const WindowRecord& window, int dpi) {
   return BoxToPixels(0, 0, window.client_width, window.client_height, dpi);
+}
+
+PixelLine LinePixels(const LineRecord& line, int dpi) {
+  return {TwipsToPixels(line.x1, dpi), TwipsToPixels(line.y1, dpi), TwipsToPixels(line.x2, dpi),
+          TwipsToPixels(line.y2, dpi), LineWidthPixels(dpi)};
+}
+
+PixelBox LineBox(const LineRecord& line, int dpi) {
+  const PixelLine drawn = LinePixels(line, dpi);
+  return {std::min(drawn.x1, drawn.x2), std::min(drawn.y1, drawn.y2),
+          std::abs(drawn.x2 - drawn.x1) + drawn.width, std::abs(drawn.y2 - drawn.y1) + drawn.width};
 }
 
 bool RunsClickHandler(const ControlRecord& control, const Form& form) {
@@ -66,28 +70,18 @@ Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }
 
-MessageIcon MessageBoxIcon(int style) {
-  if ((style & kButtonsMask) != kVbOKOnly) Raise(ErrorCode::kInvalidCall);
-  switch (style & kIconMask) {
-    case 0:
-      return MessageIcon::kNone;
-    case kVbCritical:
-      return MessageIcon::kCritical;
-    case kVbQuestion:
-      return MessageIcon::kQuestion;
-    case kVbExclamation:
-      return MessageIcon::kExclamation;
-    case kVbInformation:
-      return MessageIcon::kInformation;
-    default:
-      Raise(ErrorCode::kInvalidCall);
+std::string_view StandInFace(std::string_view face) {
+  for (const FontStandIn& stand_in : kFontStandIns) {
+    if (stand_in.face == face) return stand_in.stand_in;
   }
+  return face;
 }
 
-std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
-                            std::string_view decimal_separator) {
-  if (std::holds_alternative<Omitted>(title)) return std::string(program_name);
-  return VariantToText(title, decimal_separator);
+StandInFont FontDrawn(const FontDescriptor& font, int dpi) {
+  return {.family = StandInFace(font.face),
+          .pixels = PointsToPixels(font.size, dpi),
+          .weight = font.weight,
+          .italic = font.italic};
 }
 
 }  // namespace gavrento

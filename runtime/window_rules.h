@@ -12,7 +12,6 @@
 
 #include "runtime/control_record.h"
 #include "runtime/units.h"
-#include "runtime/variant.h"
 
 namespace gavrento {
 
@@ -29,6 +28,19 @@ const ControlRecord* FirstInTabOrder(const WindowRecord& window);
 // dpi: every runtime places the records through these, by their converted edges.
 PixelBox ControlBox(const ControlRecord& control, int dpi = kBaseDpi);
 PixelBox ClientBox(const WindowRecord& window, int dpi = kBaseDpi);
+
+// A line of a diagram in pixels at dpi: its end points in the order stored, both of them
+// drawn (the brackets' corners meet there), and the width of its pen.
+struct PixelLine {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  int width = 0;
+};
+PixelLine LinePixels(const LineRecord& line, int dpi = kBaseDpi);
+// The box the drawn line covers: from its top left end point, one pen width past the other.
+PixelBox LineBox(const LineRecord& line, int dpi = kBaseDpi);
 
 // Only buttons are clicked, and a click runs something only where the window's code has a
 // handler for that button.
@@ -50,15 +62,6 @@ std::string_view AccessibleName(const ControlRecord& control);
 // caption is centred on it, as every platform draws push buttons.
 Alignment AlignmentOf(const ControlRecord& control);
 
-// The icon a message box's style asks for. Only the OK button is offered: a style asking
-// for other buttons, or for an icon there is none of, raises the invalid-call error.
-enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
-MessageIcon MessageBoxIcon(int style);
-
-// A message box's title: the one given, or the program's name where it was omitted.
-std::string MessageBoxTitle(const Variant& title, std::string_view program_name,
-                            std::string_view decimal_separator);
-
 // Faces the records name that a platform may lack, and free faces of close metrics that
 // stand in for them, so the captions fill their controls as the layout expects. EB
 // Garamond comes in two optical sizes; the one drawn for 12 points suits captions of 11 to
@@ -72,5 +75,18 @@ inline constexpr std::array kFontStandIns{
     FontStandIn{"Garamond", "EB Garamond 12"},
     FontStandIn{"Verdana", "DejaVu Sans"},
 };
+
+// The face drawn for a face a record names: its stand-in, or itself.
+std::string_view StandInFace(std::string_view face);
+
+// A record's font as drawn in its stand-in face: the family, the character height in whole
+// pixels at dpi, the weight and the slant.
+struct StandInFont {
+  std::string_view family;
+  int pixels = 0;
+  int weight = 0;
+  bool italic = false;
+};
+StandInFont FontDrawn(const FontDescriptor& font, int dpi = kBaseDpi);
 
 }  // namespace gavrento

@@ -28,6 +28,7 @@ group_windows=(
   binutils icoutils libxml2-utils          # objdump, wrestool, icotool and xmllint read the executable
   wixl msitools liblnk-utils               # wixl makes the installers, msibuild stamps them;
                                            # msiinfo and lnkinfo read them and their shortcut
+  jq                                       # the checks read the facts the build prints
   fonts-ebgaramond fonts-dejavu-core       # stand-ins for Garamond and Verdana
   locales
 )
@@ -36,6 +37,7 @@ group_windows=(
 group_web=(
   cmake ninja-build emscripten chromium   # the WebAssembly build, the browser
   fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
+  fontconfig                              # which file holds each face the page draws
   fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
   nginx                                   # make web-run, and the host the tests and bench use
 )

@@ -6,12 +6,13 @@ accessibility on by itself. Then, through pyatspi: every control's role and name
 read as text after Calcola in both locales, the focus walking the tab order under Tab, and
 Calcola, Cancella and Uscita pressed through their accessible action.
 
-Usage: /usr/bin/python3 test_accessibility.py GAVRENTO_BINARY PRINT_RECORDS_BINARY
+Usage: /usr/bin/python3 test_accessibility.py GAVRENTO_BINARY FACTS.json (print_facts.cpp)
 Exits 77 (ctest's skip) when Xvfb, xdotool, dbus-daemon, at-spi2-core or python3-pyatspi is
 missing; Debian's python3 is needed, as pyatspi is a Debian package.
 """
 
 import importlib.util
+import json
 import os
 import shutil
 import subprocess
@@ -25,41 +26,28 @@ PATIENCE = 20.0  # seconds: an upper bound for every wait, never a fixed one
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 # The role a screen reader hears for each kind of record.
-ROLES = {"label": "label", "text box": "text", "button": "push button"}
+ROLES = {"label": "label", "textbox": "text", "button": "push button"}
 
 
-class Records:
-    """The window's records, as print_records gives them: the window's caption, and for each
-    control the role and name a screen reader should find: a text box's accessible name, any
-    other control's caption."""
+class Facts:
+    """The window's facts, as the build prints them: its caption, and for each control the
+    role and name a screen reader should find; the tab order by those names, and the worked
+    results for 180 cm."""
 
-    def __init__(self, print_records):
-        output = subprocess.run([print_records], capture_output=True, text=True, check=True)
-        self.names = {}
-        self.controls = []
-        focusable = []
-        for line in output.stdout.splitlines():
-            fields = line.split("\t")
-            if fields[0] == "window":
-                self.title = fields[2]
-            if fields[0] != "control":
-                continue
-            _, record, kind, caption, accessible_name, tab_index = fields
-            name = accessible_name if kind == "text box" else caption
-            self.names[record] = name
-            self.controls.append((ROLES[kind], name))
-            if kind != "label":
-                focusable.append((int(tab_index), name))
-        self.controls.sort()
+    def __init__(self, path):
+        with open(path, encoding="utf-8") as facts_file:
+            facts = json.load(facts_file)
+        self.title = facts["caption"]
+        self.names = {c["name"]: c["accessibleName"] for c in facts["controls"]}
+        self.controls = sorted((ROLES[c["kind"]], c["accessibleName"]) for c in facts["controls"])
         # Tab from the first control in tab order, and round again.
-        self.tab_order = [name for _, name in sorted(focusable)]
+        self.tab_order = [self.names[name] for name in facts["tabOrder"]]
         self.tab_order.append(self.tab_order[0])
-
-
-RESULTS_FOR_180 = [  # locale, man, woman: the user's own decimal separator
-    ("C", "74.992125984252", "70.492125984252"),
-    ("it_IT.UTF-8", "74,992125984252", "70,492125984252"),
-]
+        # Each locale's results, with the user's own decimal separator.
+        worked = next(row for row in facts["workedResults"] if row["altezza"] == "180")
+        self.results_for_180 = {locale: [worked[sex].replace(".", separator) for sex in
+                                         ("uomo", "donna")]
+                                for locale, separator in (("C", "."), ("it_IT.UTF-8", ","))}
 
 
 def missing_prerequisite():
@@ -188,7 +176,7 @@ class Program:
     # The keyboard as a person's: through the X server, into the focused window.
     def focus_window(self):
         window = subprocess.run(
-            ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{RECORDS.title}$"],
+            ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{FACTS.title}$"],
             capture_output=True, text=True, check=True, timeout=PATIENCE).stdout.split()[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True,
                        timeout=PATIENCE)
@@ -227,12 +215,12 @@ class TestAccessibility(unittest.TestCase):
     def test_every_control_has_its_role_and_name(self):
         program = self.start()
         self.assertEqual(program.window.getRoleName(), "frame")
-        self.assertEqual(program.window.name, RECORDS.title)
+        self.assertEqual(program.window.name, FACTS.title)
         self.assertEqual(sorted((c.getRoleName(), c.name) for c in program.controls()),
-                         RECORDS.controls)
+                         FACTS.controls)
 
     def test_results_read_as_text_after_calcola(self):
-        for locale, man, woman in RESULTS_FOR_180:
+        for locale, (man, woman) in FACTS.results_for_180.items():
             with self.subTest(locale=locale):
                 program = self.start(locale)
                 program.control(NAME["TxtAltezza"], "text").queryEditableText() \
@@ -246,11 +234,11 @@ class TestAccessibility(unittest.TestCase):
         program = self.start()
         program.focus_window()
         walked = [poll(program.focused, "the focus in the window")]
-        while len(walked) < len(RECORDS.tab_order):
+        while len(walked) < len(FACTS.tab_order):
             program.key("Tab")
             walked.append(poll(lambda: program.focused() not in (None, walked[-1])
                                and program.focused(), "the focus to move"))
-        self.assertEqual(walked, RECORDS.tab_order)
+        self.assertEqual(walked, FACTS.tab_order)
 
     def test_cancella_blanks_the_boxes_and_uscita_ends(self):
         program = self.start()
@@ -272,7 +260,7 @@ if __name__ == "__main__":
     if reason:
         print(f"SKIP: {reason}")
         sys.exit(77)
-    RECORDS = Records(sys.argv.pop())
-    NAME = RECORDS.names
+    FACTS = Facts(sys.argv.pop())
+    NAME = FACTS.names
     TestAccessibility.binary = sys.argv.pop()
     unittest.main(verbosity=2)

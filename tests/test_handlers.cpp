@@ -8,14 +8,19 @@
 #include "runtime/run_time_error.h"
 #include "test_table.h"
 #include "window/supeficie.h"
+#include "worked_results.h"
 
 using gavrento::ErrorCode;
 using gavrento::RunTimeError;
 using gavrento::Supeficie;
-using gavrento::Variant;
 using gavrento::test::Columns;
 
 namespace {
+
+std::string Shown(std::string_view title, std::string_view text, gavrento::MessageIcon icon) {
+  return "MessageBox " + std::string(title) + "|" + std::string(text) + "|" +
+         std::to_string(static_cast<int>(icon));
+}
 
 class RecordingServices : public gavrento::Services {
  public:
@@ -25,6 +30,7 @@ class RecordingServices : public gavrento::Services {
   std::string fail_on;  // the call that raises the failed-control-call error
   std::string separator = ".";
 
+  RecordingServices() : Services("Programma") {}
   std::string Text(std::string_view control) override {
     Record("Text " + std::string(control));
     return texts.at(std::string(control));
@@ -33,29 +39,27 @@ class RecordingServices : public gavrento::Services {
     Record("SetText " + std::string(control));
     texts[std::string(control)] = text;
   }
-  int MsgBox(const Variant& prompt, int style, const Variant& title) override {
-    Record("MsgBox " + std::get<std::string>(prompt) + "|" + std::to_string(style) + "|" +
-           std::get<std::string>(title));
-    return gavrento::kVbOK;
-  }
   std::string DecimalSeparator() override { return separator; }
   [[noreturn]] void End() override { throw Ended(); }
-  void ReportError(const RunTimeError& error) override {
-    Record("ReportError " + std::to_string(error.Number()));
-  }
 
   struct Ended {};
 
  private:
+  void ShowMessageBox(const gavrento::MessageBoxContent& box) override {
+    Record(Shown(box.title, box.text, box.icon));
+  }
   void Record(std::string call) {
     calls.push_back(call);
     if (!fail_on.empty() && call == fail_on) gavrento::Raise(ErrorCode::kControlCallFailed);
   }
 };
 
-// An information box (64) with OK alone (0).
-const std::string kWarning = std::string("MsgBox ") + gavrento::test::kChildWarningText + "|64|" +
-                             gavrento::test::kChildWarningTitle;
+// The child's warning: an information box; an untrapped error, in the critical one.
+const std::string kWarning =
+    Shown(gavrento::test::kChildWarningTitle, gavrento::test::kChildWarningText,
+          gavrento::MessageIcon::kInformation);
+const std::string kOverflowReport =
+    Shown("Programma", gavrento::test::kOverflowReport, gavrento::MessageIcon::kCritical);
 
 }  // namespace
 
@@ -116,9 +120,8 @@ class TestHandlers : public QObject {
                                         << "old";
     QTest::newRow("writing the man's box") << "SetText TxtGavrentoUomo" << 180.0 << true << "old"
                                            << "old";
-    QTest::newRow("writing the woman's box")
-        << "SetText TxtGavrentoDonna" << 180.0 << true << "74.992125984252"
-        << "old";
+    QTest::newRow("writing the woman's box") << "SetText TxtGavrentoDonna" << 180.0 << true
+                                             << gavrento::test::Worked("180").uomo << "old";
   }
   void failureStopsTheHandlerWhereItHappens() {
     QFETCH(QString, failing);
@@ -159,10 +162,10 @@ class TestHandlers : public QObject {
     services.texts["TxtAltezza"] = "1e400";
     Supeficie window(services);
     gavrento::DispatchClick(window, "CmdCalcola", services);
-    QCOMPARE(services.calls.back(), std::string("ReportError 6"));
+    QCOMPARE(services.calls.back(), kOverflowReport);
     services.texts["TxtAltezza"] = "180";
     gavrento::DispatchClick(window, "CmdCalcola", services);
-    QCOMPARE(services.texts["TxtGavrentoUomo"], std::string("74.992125984252"));
+    QCOMPARE(services.texts["TxtGavrentoUomo"], std::string(gavrento::test::Worked("180").uomo));
   }
 
   void bindings_data() {

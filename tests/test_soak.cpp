@@ -11,8 +11,8 @@
 #include "worked_results.h"
 
 using gavrento::test::kWorkedResults;
+using gavrento::test::Localised;
 using gavrento::test::MessageBoxAnswerer;
-using gavrento::test::UserDecimalSeparator;
 using gavrento::test::WindowFixture;
 using gavrento::test::Worked;
 using gavrento::test::WorkedResult;
@@ -39,10 +39,6 @@ long PeakKilobytes() {
   return usage.ru_maxrss;
 }
 
-QString Shown(const char* worked) {
-  return QString(worked).replace('.', UserDecimalSeparator());
-}
-
 class Rounds {
  public:
   explicit Rounds(WindowFixture& window) : window_(window) {}
@@ -54,8 +50,8 @@ class Rounds {
       const WorkedResult& height = child ? kChild : kAdults[rounds_ % kAdults.size()];
       window_.Type("TxtAltezza", height.altezza);
       window_.Click("CmdCalcola");
-      if (!Shows("TxtGavrentoUomo", Shown(height.uomo)) ||
-          !Shows("TxtGavrentoDonna", Shown(height.donna))) {
+      if (!Shows("TxtGavrentoUomo", Localised(height.uomo)) ||
+          !Shows("TxtGavrentoDonna", Localised(height.donna))) {
         return false;
       }
       window_.Click("CmdCancella");

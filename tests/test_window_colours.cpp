@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "runtime/legible_colour.h"
+#include "runtime/qt/system_colours.h"
 #include "test_table.h"
 #include "window_fixture.h"
 
@@ -19,13 +20,8 @@ namespace {
 // A point on the left bracket of the man's formula, which no control covers.
 constexpr QPoint kOnALine(152, 200);
 
-gavrento::Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
-
 double Contrast(const QColor& a, const QColor& b) {
-  return gavrento::ContrastRatio(ToRgb(a), ToRgb(b));
+  return gavrento::ContrastRatio(gavrento::qt::ToRgb(a), gavrento::qt::ToRgb(b));
 }
 
 QPalette Scheme(const QColor& face, const QColor& text, const QColor& highlight) {

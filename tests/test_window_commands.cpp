@@ -8,17 +8,13 @@
 #include "worked_results.h"
 
 using gavrento::test::Columns;
+using gavrento::test::Localised;
 using gavrento::test::MessageBoxAnswerer;
-using gavrento::test::UserDecimalSeparator;
 using gavrento::test::WindowFixture;
 
 namespace {
 
 using gavrento::test::Worked;
-
-QString Localised(QString text) {
-  return text.replace('.', UserDecimalSeparator());
-}
 
 }  // namespace
 
@@ -28,7 +24,7 @@ class TestWindowCommands : public QObject {
  private slots:
   void separatorFollowsTheLocale() {
     const bool italian = qEnvironmentVariable("LC_ALL").startsWith("it_IT");
-    QCOMPARE(UserDecimalSeparator(), italian ? QString(",") : QString("."));
+    QCOMPARE(Localised("1.5"), italian ? QString("1,5") : QString("1.5"));
   }
 
   void startsEmpty() {

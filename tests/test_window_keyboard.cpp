@@ -5,8 +5,10 @@
 
 #include "test_table.h"
 #include "window_fixture.h"
+#include "worked_results.h"
 
 using gavrento::test::Columns;
+using gavrento::test::Localised;
 using gavrento::test::MessageBoxAnswerer;
 using gavrento::test::WindowFixture;
 
@@ -71,9 +73,8 @@ class TestWindowKeyboard : public QObject {
   void keysClickTheFocusedButton_data() {
     Columns<QString, int, QStringList, int>("button", "key", "texts", "ends");
     const QStringList cleared{" ", " ", " "};
-    const QString man = QString("74.992125984252").replace('.', QLocale::system().decimalPoint());
-    const QString woman = QString("70.492125984252").replace('.', QLocale::system().decimalPoint());
-    const QStringList calculated{"180", man, woman};
+    const gavrento::test::WorkedResult& at_180 = gavrento::test::Worked("180");
+    const QStringList calculated{"180", Localised(at_180.uomo), Localised(at_180.donna)};
     for (const auto& [name, key] : {std::pair{"Space", Qt::Key_Space},
                                     {"Return", Qt::Key_Return},
                                     {"keypad Enter", Qt::Key_Enter}}) {

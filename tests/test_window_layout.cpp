@@ -26,19 +26,6 @@ using gavrento::ControlKind;
 using gavrento::ControlRecord;
 using gavrento::kSupeficie;
 
-// The face that stands in for the record's where this platform lacks it.
-QString ExpectedFamily(std::string_view face) {
-  for (const gavrento::FontStandIn& font : gavrento::kFontStandIns) {
-    if (font.face == face) return Text(font.stand_in);
-  }
-  return Text(face);
-}
-
-Qt::Alignment ExpectedAlignment(const ControlRecord& record) {
-  if (record.kind == ControlKind::kCommandButton) return Qt::AlignHCenter;  // Qt's own, always
-  return record.align == gavrento::Alignment::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
-}
-
 bool IsOfKind(const QWidget* widget, ControlKind kind) {
   switch (kind) {
     case ControlKind::kTextBox:
@@ -103,11 +90,13 @@ class TestWindowLayout : public QObject {
     QCOMPARE(widget->geometry(), Pixels(record));
     QCOMPARE(Caption(widget), Text(record.caption));
     const QFontInfo font(widget->font());
-    QCOMPARE(font.family(), ExpectedFamily(record.font.face));
+    QCOMPARE(font.family(), Text(gavrento::StandInFace(record.font.face)));
     QCOMPARE(font.pixelSize(), gavrento::PointsToPixels(record.font.size));
     QCOMPARE(font.bold(), record.font.weight == gavrento::kBold);
     QCOMPARE(font.italic(), record.font.italic);
-    QCOMPARE(HorizontalAlignment(widget), ExpectedAlignment(record));
+    QCOMPARE(HorizontalAlignment(widget),
+             gavrento::AlignmentOf(record) == gavrento::Alignment::kCentre ? Qt::AlignHCenter
+                                                                           : Qt::AlignLeft);
     QVERIFY(widget->isVisible() && widget->isEnabled());
   }
 

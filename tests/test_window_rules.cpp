@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/form.h"
+#include "runtime/message_box.h"
 #include "runtime/run_time_error.h"
 #include "runtime/window_rules.h"
 #include "test_table.h"
@@ -104,9 +105,8 @@ class TestWindowRules : public QObject {
   void accessibleNames() {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    const auto found =
-        std::ranges::find(kSupeficie.controls, control.toStdString(), &ControlRecord::name);
-    QVERIFY(found != kSupeficie.controls.end());
+    const ControlRecord* found = ControlNamed(kSupeficie, control.toStdString());
+    QVERIFY(found != nullptr);
     QCOMPARE(QString::fromStdString(std::string(AccessibleName(*found))), name);
   }
 

@@ -69,8 +69,8 @@ void MessageBoxAnswerer::AnswerIfShown() {
   box->buttons().first()->click();
 }
 
-QString UserDecimalSeparator() {
-  return QLocale::system().decimalPoint();
+QString Localised(QString number) {
+  return number.replace('.', QLocale::system().decimalPoint());
 }
 
 }  // namespace gavrento::test

@@ -62,7 +62,7 @@ class MessageBoxAnswerer : public QObject {
   std::vector<SeenMessageBox> seen_;
 };
 
-// The decimal separator the results are expected with.
-QString UserDecimalSeparator();
+// A number written with a decimal point, as the window shows it: with the user's separator.
+QString Localised(QString number);
 
 }  // namespace gavrento::test

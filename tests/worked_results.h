@@ -2,7 +2,7 @@
 // with a decimal point: (altezza - 152.4) / 2.54 * 2.3 + 50 for a man and + 45.5 for a woman,
 // to fifteen significant digits. Heights up to 110 cm are a child's, which Calcola warns of.
 // The tests of the conversions, of the window's commands and of long use all take them from
-// here.
+// here, and the tests in other languages from the facts the build prints (print_facts.cpp).
 #pragma once
 
 #include <string_view>

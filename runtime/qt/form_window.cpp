@@ -7,7 +7,6 @@
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/system_colours.h"
 #include "runtime/qt/utf8.h"
-#include "runtime/units.h"
 #include "runtime/window_rules.h"
 
 namespace gavrento::qt {
@@ -85,9 +84,9 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   const Scheme scheme = SchemeOf(palette());
   for (const LineRecord& line : record_.lines) {
-    painter.setPen(QPen(ToQColor(LineColour(record_, line, scheme)), 1));
-    painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
-                     TwipsToPixels(line.y2));
+    const PixelLine drawn = LinePixels(line);
+    painter.setPen(QPen(ToQColor(LineColour(record_, line, scheme)), drawn.width));
+    painter.drawLine(drawn.x1, drawn.y1, drawn.x2, drawn.y2);
   }
 }
 

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "runtime/conversions.h"
 #include "runtime/window_rules.h"
 
 namespace gavrento::qt {
@@ -37,13 +36,6 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// Modal to the whole program: while it is up, the window takes no input.
-void ShowModal(QWidget& window, QMessageBox::Icon icon, const QString& title, const QString& text) {
-  QMessageBox box(icon, title, text, QMessageBox::Ok, &window);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-}
-
 }  // namespace
 
 void EndProcessAtOnce() {
@@ -52,9 +44,7 @@ void EndProcessAtOnce() {
 
 QtServices::QtServices(FormWindow& window, std::string program_name,
                        std::function<void()> end_program)
-    : window_(window),
-      program_name_(std::move(program_name)),
-      end_program_(std::move(end_program)) {}
+    : Services(std::move(program_name)), window_(window), end_program_(std::move(end_program)) {}
 
 std::string QtServices::Text(std::string_view control) {
   return TextBox(window_, control).text().toStdString();
@@ -68,14 +58,6 @@ void QtServices::SetText(std::string_view control, std::string_view text) {
   box.setCursorPosition(0);
 }
 
-int QtServices::MsgBox(const Variant& prompt, int style, const Variant& title) {
-  const QMessageBox::Icon icon = IconFor(MessageBoxIcon(style));
-  const std::string separator = DecimalSeparator();
-  const QString caption = Utf8(MessageBoxTitle(title, program_name_, separator));
-  ShowModal(window_, icon, caption, Utf8(VariantToText(prompt, separator)));
-  return kVbOK;
-}
-
 std::string QtServices::DecimalSeparator() {
   return QLocale::system().decimalPoint().toStdString();
 }
@@ -84,8 +66,11 @@ void QtServices::End() {
   end_program_();
 }
 
-void QtServices::ReportError(const RunTimeError& error) {
-  ShowModal(window_, QMessageBox::Critical, Utf8(program_name_), Utf8(ErrorReportText(error)));
+// Modal to the whole program: while it is up, the window takes no input.
+void QtServices::ShowMessageBox(const MessageBoxContent& box) {
+  QMessageBox shown(IconFor(box.icon), Utf8(box.title), Utf8(box.text), QMessageBox::Ok, &window_);
+  shown.setWindowModality(Qt::ApplicationModal);
+  shown.exec();
 }
 
 }  // namespace gavrento::qt

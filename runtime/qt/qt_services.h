@@ -22,14 +22,13 @@ class QtServices : public Services {
 
   std::string Text(std::string_view control) override;
   void SetText(std::string_view control, std::string_view text) override;
-  int MsgBox(const Variant& prompt, int style, const Variant& title) override;
   std::string DecimalSeparator() override;
   void End() override;
-  void ReportError(const RunTimeError& error) override;
 
  private:
+  void ShowMessageBox(const MessageBoxContent& box) override;
+
   FormWindow& window_;
-  std::string program_name_;
   std::function<void()> end_program_;
 };
 

@@ -22,17 +22,6 @@ constexpr std::array kSystemColourRoles{
 };
 // clang-format on
 
-// No Qt palette has a desktop colour, nor does any Qt platform expose one. The window takes
-// the desktop colour of Windows 10 and 11, black: on a light face it is the window text's
-// black, and on a dark face, where it would vanish, the rule draws the button text instead.
-constexpr Rgb kWindowsDesktop{0, 0, 0};
-
-Rgb ToRgb(const QColor& colour) {
-  const QColor rgb = colour.toRgb();
-  return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
-          static_cast<std::uint8_t>(rgb.blue())};
-}
-
 }  // namespace
 
 QPalette::ColorRole RoleForSystemColour(int index) {
@@ -43,7 +32,7 @@ QPalette::ColorRole RoleForSystemColour(int index) {
 }
 
 Scheme SchemeOf(const QPalette& palette) {
-  return {.desktop = kWindowsDesktop,
+  return {.desktop = kDesktopStandIn,
           .highlight = ToRgb(palette.color(QPalette::Highlight)),
           .button_face = ToRgb(palette.color(QPalette::Button)),
           .button_text = ToRgb(palette.color(QPalette::ButtonText))};
@@ -51,6 +40,12 @@ Scheme SchemeOf(const QPalette& palette) {
 
 QColor ToQColor(Rgb colour) {
   return {colour.red, colour.green, colour.blue};
+}
+
+Rgb ToRgb(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+          static_cast<std::uint8_t>(rgb.blue())};
 }
 
 }  // namespace gavrento::qt

@@ -16,5 +16,6 @@ QPalette::ColorRole RoleForSystemColour(int index);
 Scheme SchemeOf(const QPalette& palette);
 
 QColor ToQColor(Rgb colour);
+Rgb ToRgb(const QColor& colour);
 
 }  // namespace gavrento::qt

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "runtime/web/bridge.h"
-#include "runtime/web/page.h"
 #include "runtime/web/page_colours.h"
 #include "runtime/web/web_services.h"
 #include "runtime/window_rules.h"
@@ -27,9 +26,11 @@ LoadedWindow& Loaded() {
   return loaded;
 }
 
-Rgb FromHex(int rgb) {
-  return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
-          static_cast<std::uint8_t>(rgb & 0xFF)};
+// Colours the face, every caption the record colours and every line; again when the user
+// turns forced colours on or off.
+void ApplyColours(const WindowRecord& window, const Scheme& scheme) {
+  SetFace(FaceColour(window, scheme));
+  for (const NamedInk& ink : WindowInks(window, scheme)) SetInk(ink.name, ink.colour);
 }
 
 }  // namespace
@@ -46,6 +47,7 @@ void RunProject(const ProjectDescriptor& project) {
 
 }  // namespace gavrento::web
 
+using gavrento::web::ApplyColours;
 using gavrento::web::Loaded;
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
@@ -57,12 +59,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_colours(int forced, int highlight, int button_face,
                                                       int button_text) {
-  using gavrento::web::FromHex;
+  using gavrento::web::RgbFromHex;
   const auto& loaded = Loaded();
   const gavrento::Scheme scheme =
-      forced != 0 ? gavrento::web::ForcedScheme({.highlight = FromHex(highlight),
-                                                 .button_face = FromHex(button_face),
-                                                 .button_text = FromHex(button_text)})
+      forced != 0 ? gavrento::web::ForcedScheme({.highlight = RgbFromHex(highlight),
+                                                 .button_face = RgbFromHex(button_face),
+                                                 .button_text = RgbFromHex(button_text)})
                   : gavrento::web::kPageStandIns;
-  gavrento::web::ApplyColours(*loaded.record, scheme);
+  ApplyColours(*loaded.record, scheme);
 }

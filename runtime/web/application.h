@@ -1,5 +1,6 @@
-// Starts a project in the page: builds its start-up window from the records, binds its code
-// and serves it. The page calls back through the functions exported below.
+// Starts a project in the page, whose start-up window was written into it when the site was
+// built: binds the window's code and serves it. The page calls back through the functions
+// exported below.
 #pragma once
 
 #include "runtime/project_descriptor.h"

@@ -1,7 +1,8 @@
 #include "runtime/progetto.h"
 #include "runtime/web/application.h"
 
-// Builds the window and returns; the page keeps the module alive and calls it on each press.
+// Takes over the window the page holds and returns; the page keeps the module alive and
+// calls it on each press.
 int main() {
   gavrento::web::RunProject(gavrento::kProgetto);
   return 0;

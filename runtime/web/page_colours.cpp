@@ -3,7 +3,7 @@
 namespace gavrento::web {
 
 Scheme ForcedScheme(const ForcedColours& colours) {
-  return {.desktop = kPageStandIns.desktop,
+  return {.desktop = kDesktopStandIn,
           .highlight = colours.highlight,
           .button_face = colours.button_face,
           .button_text = colours.button_text};

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "runtime/control_record.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::win32 {
 
@@ -35,11 +36,10 @@ constexpr const ControlRecord* RecordForId(const WindowRecord& window, int id) {
 }
 
 // The identifier of the control with this name, or 0 when the window has none.
-constexpr int IdForName(const WindowRecord& window, std::string_view name) {
-  for (std::size_t i = 0; i < window.controls.size(); ++i) {
-    if (window.controls[i].name == name) return ControlId(i);
-  }
-  return 0;
+inline int IdForName(const WindowRecord& window, std::string_view name) {
+  const ControlRecord* record = ControlNamed(window, name);
+  if (record == nullptr) return 0;
+  return ControlId(static_cast<std::size_t>(record - window.controls.data()));
 }
 
 }  // namespace gavrento::win32

@@ -1,22 +1,21 @@
 #include "runtime/win32/lines.h"
 
-#include "runtime/units.h"
 #include "runtime/win32/system_colours.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::win32 {
 
 namespace {
 
 void PaintLine(HDC dc, const LineRecord& line, COLORREF colour, int dpi) {
-  HPEN pen = CreatePen(PS_SOLID, LineWidthPixels(dpi), colour);
+  const PixelLine drawn = LinePixels(line, dpi);
+  HPEN pen = CreatePen(PS_SOLID, drawn.width, colour);
   HGDIOBJ previous = SelectObject(dc, pen);
-  const int x2 = TwipsToPixels(line.x2, dpi);
-  const int y2 = TwipsToPixels(line.y2, dpi);
-  MoveToEx(dc, TwipsToPixels(line.x1, dpi), TwipsToPixels(line.y1, dpi), nullptr);
-  LineTo(dc, x2, y2);
+  MoveToEx(dc, drawn.x1, drawn.y1, nullptr);
+  LineTo(dc, drawn.x2, drawn.y2);
   // LineTo stops one pixel short of its end point, and the records draw both ends: the
   // brackets' corners would otherwise show a gap.
-  SetPixel(dc, x2, y2, colour);
+  SetPixel(dc, drawn.x2, drawn.y2, colour);
   SelectObject(dc, previous);
   DeleteObject(pen);
 }

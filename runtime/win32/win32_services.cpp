@@ -3,7 +3,6 @@
 #include <array>
 #include <utility>
 
-#include "runtime/conversions.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/window_rules.h"
 
@@ -33,7 +32,7 @@ UINT IconFor(MessageIcon icon) {
 }  // namespace
 
 Win32Services::Win32Services(const FormWindow& window, std::string program_name)
-    : window_(window), program_name_(std::move(program_name)) {}
+    : Services(std::move(program_name)), window_(window) {}
 
 HWND Win32Services::TextBox(std::string_view control) const {
   HWND box = window_.Control(TextBoxRecord(window_.Record(), control).name);
@@ -53,14 +52,6 @@ void Win32Services::SetText(std::string_view control, std::string_view text) {
   SetWindowTextW(TextBox(control), Wide(text).c_str());
 }
 
-int Win32Services::MsgBox(const Variant& prompt, int style, const Variant& title) {
-  const UINT icon = IconFor(MessageBoxIcon(style));
-  const std::string separator = DecimalSeparator();
-  ShowModal(VariantToText(prompt, separator), MessageBoxTitle(title, program_name_, separator),
-            icon);
-  return kVbOK;
-}
-
 std::string Win32Services::DecimalSeparator() {
   std::array<wchar_t, kSeparatorBuffer> separator{};
   const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
@@ -75,14 +66,10 @@ void Win32Services::End() {
   ExitProcess(0);
 }
 
-void Win32Services::ReportError(const RunTimeError& error) {
-  ShowModal(ErrorReportText(error), program_name_, MB_ICONERROR);
-}
-
 // Owned by the window and modal to the program: while it is up, the window takes no input.
-void Win32Services::ShowModal(std::string_view text, std::string_view caption, UINT icon) {
-  MessageBoxW(window_.Handle(), Wide(text).c_str(), Wide(caption).c_str(),
-              MB_OK | MB_APPLMODAL | icon);
+void Win32Services::ShowMessageBox(const MessageBoxContent& box) {
+  MessageBoxW(window_.Handle(), Wide(box.text).c_str(), Wide(box.title).c_str(),
+              MB_OK | MB_APPLMODAL | IconFor(box.icon));
 }
 
 }  // namespace gavrento::win32

@@ -16,17 +16,14 @@ class Win32Services : public Services {
 
   std::string Text(std::string_view control) override;
   void SetText(std::string_view control, std::string_view text) override;
-  int MsgBox(const Variant& prompt, int style, const Variant& title) override;
   std::string DecimalSeparator() override;
   [[noreturn]] void End() override;
-  void ReportError(const RunTimeError& error) override;
 
  private:
   HWND TextBox(std::string_view control) const;
-  void ShowModal(std::string_view text, std::string_view caption, UINT icon);
+  void ShowMessageBox(const MessageBoxContent& box) override;
 
   const FormWindow& window_;
-  std::string program_name_;
 };
 
 }  // namespace gavrento::win32

@@ -1,7 +1,8 @@
 // What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 as a
-// host serves it (server.js), the window's records as the build prints them (records.json,
-// from runtime/web/records.cpp), a page opened on the window (served, or from a file),
-// ready for input, and a guard that fails any test whose pages meet an error.
+// host serves it (server.js), the facts the build prints (facts.json, from
+// tests/print_facts.cpp: the records as the page places them, the expected messages, the
+// worked results), a page opened on the window (served, or from a file), ready for input,
+// and a guard that fails any test whose pages meet an error.
 const fs = require("node:fs");
 const path = require("node:path");
 const {pathToFileURL} = require("node:url");
@@ -9,7 +10,13 @@ const base = require("@playwright/test");
 const {serveSite} = require("./server");
 
 const siteFolder = process.env.GAVRENTO_SITE;
-const records = JSON.parse(fs.readFileSync(process.env.GAVRENTO_RECORDS, "utf8"));
+const facts = JSON.parse(fs.readFileSync(process.env.GAVRENTO_FACTS, "utf8"));
+
+// A height's worked results, written with a decimal separator.
+function worked(altezza, separator = ",") {
+  const row = facts.workedResults.find((r) => r.altezza === altezza);
+  return {uomo: row.uomo.replace(".", separator), donna: row.donna.replace(".", separator)};
+}
 
 async function openWindow(page, url) {
   await page.goto(url);
@@ -87,5 +94,5 @@ const test = base.test.extend({
   },
 });
 
-module.exports = {test, expect: base.expect, site: siteFolder, records, openWindow, control,
+module.exports = {test, expect: base.expect, site: siteFolder, facts, worked, openWindow, control,
                   overflowingLabels, keepPicture, watchForErrors};

@@ -1,8 +1,8 @@
 // The formula diagrams' lines stay one crisp colour across their width, and the captions
 // inside their boxes, at the device pixel ratios screens and zooms of 100-400 % give.
-const {test, expect, records, openWindow, overflowingLabels} = require("./fixtures");
+const {test, expect, facts, openWindow, overflowingLabels} = require("./fixtures");
 
-const {lines} = records;
+const {lines} = facts;
 
 // Across each line, the device pixels between the face and the ink: a crisp line has at
 // most one on each side (the edge shared with the face), never a wider grey fringe.

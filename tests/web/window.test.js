@@ -2,25 +2,26 @@
 // faces, named for screen readers, in tab order, with no accessibility violation, and whole
 // on a phone's screen.
 const {AxeBuilder} = require("@axe-core/playwright");
-const {test, expect, records, control} = require("./fixtures");
+const {test, expect, facts, control} = require("./fixtures");
 
-test("every control is at its record's box, in its stand-in face", async ({gavrento}) => {
+test("every control and line is at its record's box, every control in its stand-in face and alignment", async ({gavrento}) => {
   const origin = await gavrento.locator(".client").boundingBox();
-  for (const record of records.controls) {
+  for (const record of [...facts.lines, ...facts.controls]) {
     const element = control(gavrento, record.name);
     const box = await element.boundingBox();
     const at = {left: box.x - origin.x, top: box.y - origin.y, width: box.width,
                 height: box.height};
     expect(at, record.name).toEqual(record.box);
+    if (!record.font) continue;
     const font = await element.evaluate((e) => {
       const style = getComputedStyle(e);
       return {family: style.fontFamily, pixels: style.fontSize, weight: style.fontWeight,
-              italic: style.fontStyle === "italic"};
+              italic: style.fontStyle === "italic", align: style.textAlign};
     });
     expect(font, record.name).toEqual({family: `"${record.font.family}"`,
                                        pixels: `${record.font.pixels}px`,
                                        weight: String(record.font.weight),
-                                       italic: record.font.italic});
+                                       italic: record.font.italic, align: record.align});
     if (record.kind !== "textbox") await expect(element, record.name).toHaveText(record.caption);
   }
   // Every face the page names was loaded from the site, none left to a fallback.
@@ -32,25 +33,25 @@ test("every control is at its record's box, in its stand-in face", async ({gavre
 test("the focus starts on the first control in tab order and Tab walks the rest", async ({gavrento}) => {
   const focused = () => gavrento.evaluate(() => document.activeElement.dataset.name);
   const walked = [await focused()];
-  for (let i = 1; i < records.tabOrder.length; ++i) {
+  for (let i = 1; i < facts.tabOrder.length; ++i) {
     await gavrento.keyboard.press("Tab");
     walked.push(await focused());
   }
-  expect(walked).toEqual(records.tabOrder);
+  expect(walked).toEqual(facts.tabOrder);
   expect(walked.slice(0, 4)).toEqual(["CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza"]);
 });
 
 test("screen readers find each control by its record's accessible name", async ({gavrento}) => {
   const tree = await gavrento.locator("main").ariaSnapshot();
   console.log(`The accessibility tree of the window:\n${tree}`);
-  for (const record of records.controls) {
+  for (const record of facts.controls) {
     const role = {textbox: "textbox", button: "button", label: "text"}[record.kind];
     if (role === "text") continue;
     await expect(gavrento.getByRole(role, {name: record.accessibleName, exact: true}),
                  record.name).toHaveCount(1);
   }
   await expect(gavrento.locator("main")).toMatchAriaSnapshot(`
-    - heading "${records.caption}" [level=1]
+    - heading "${facts.caption}" [level=1]
   `);
 });
 
@@ -75,5 +76,5 @@ test("on a 360 x 640 phone the whole window shows without scrolling sideways", a
   expect(window.x + window.width).toBeLessThanOrEqual(360);
   // Scaled as a whole: the client keeps the records' proportions.
   const client = await gavrento.locator(".client").boundingBox();
-  expect(client.width / client.height).toBeCloseTo(records.client.width / records.client.height, 2);
+  expect(client.width / client.height).toBeCloseTo(facts.client.width / facts.client.height, 2);
 });

@@ -8,8 +8,9 @@
 #    and WCAG 2 level AA floors), and the share of the ordinary window's ink that still shows
 #    is measured.
 #
-# Usage: tests/windows/check-accessibility.sh ARCH GAVRENTO.exe READER.exe PREFIX
+# Usage: tests/windows/check-accessibility.sh ARCH GAVRENTO.exe READER.exe PRINT_FACTS.exe PREFIX
 #   ARCH    i686 or x86_64, the processor the programs were built for
+#   PRINT_FACTS.exe  the facts (tests/print_facts.cpp), for the worked results
 #   PREFIX  the wine prefix (see wine-env.sh)
 # With GAVRENTO_WINDOWS_SCREENSHOT=FILE.png it keeps FILE-high-contrast.png: the window under
 # the black high-contrast scheme, after Calcola for 180 cm.
@@ -20,17 +21,17 @@ source "$(dirname "$0")/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
-prefix=$4
+facts_exe=$(realpath "$4") prefix=$5
 screenshot=${GAVRENTO_WINDOWS_SCREENSHOT:+$(realpath -m "${GAVRENTO_WINDOWS_SCREENSHOT%.png}-high-contrast.png")}
 
 readonly kHeight=180
-readonly kMan=74.992125984252 # worked by hand for 180 cm
-readonly kWoman=70.492125984252
 readonly kInkShown=95 # per cent; glyphs' blended edges may differ by a pixel between schemes
 
 wine_prepare "$arch" "$prefix" || exit
 work_folder
 wine_desktop "$prefix" "$reader_exe" || { fail "Xvfb starts"; finish; }
+read_facts "$facts_exe" || { fail "the facts are read"; finish; }
+kMan=$(worked "$kHeight" uomo) kWoman=$(worked "$kHeight" donna)
 # The other runs set the scheme they need, but a run stopped half-way leaves none behind.
 on_exit "set_colour_scheme ordinary"
 

@@ -19,7 +19,6 @@ namespace gavrento::test {
 
 namespace {
 
-using gavrento::BoxToPixels;
 using gavrento::ControlKind;
 using gavrento::kSupeficie;
 using gavrento::PixelBox;
@@ -61,11 +60,9 @@ Status Focus(HWND window) {
 }
 
 Status Point(HWND window, std::string_view name) {
-  const int id = gavrento::win32::IdForName(kSupeficie, name);
-  const auto* record = gavrento::win32::RecordForId(kSupeficie, id);
+  const ControlRecord* record = ControlNamed(kSupeficie, name);
   if (record == nullptr) return kNotThere;
-  const PixelBox box =
-      BoxToPixels(record->left, record->top, record->width, record->height, ScreenDpi());
+  const PixelBox box = ControlBox(*record, ScreenDpi());
   POINT centre{box.left + box.width / 2, box.top + box.height / 2};
   ClientToScreen(window, &centre);
   Print(std::to_string(centre.x) + " " + std::to_string(centre.y));

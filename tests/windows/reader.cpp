@@ -22,7 +22,7 @@
 //   reader contrast       the window's pixels: every caption and line held to WCAG AA
 //
 // The commands made of checks print a PASS or FAIL line for each. Exit statuses, for every
-// command: print_line.h.
+// command: reader_report.h.
 
 #include <windows.h>
 

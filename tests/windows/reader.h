@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "tests/windows/print_line.h"
+#include "tests/windows/reader_report.h"
 
 namespace gavrento::test {
 

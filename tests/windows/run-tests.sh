@@ -3,11 +3,11 @@
 # and clicks through the X server, the window read back by a helper through Windows'
 # own window messages.
 #
-# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READER.exe PRINT_RECORDS.exe PREFIX [DPI]
+# Usage: tests/windows/run-tests.sh ARCH GAVRENTO.exe READER.exe PRINT_FACTS.exe PREFIX [DPI]
 #   ARCH      i686 or x86_64, the processor the programs were built for
 #   READER.exe     the tests' reader of the window (tests/windows/reader.cpp)
-#   PRINT_RECORDS.exe  the window's records (tests/print_records.cpp): its size, its
-#             controls and its lines, which the checks take their figures from
+#   PRINT_FACTS.exe  the facts (tests/print_facts.cpp): the window's size, its controls and
+#             its lines, the messages and the worked results the checks expect
 #   PREFIX    the wine prefix (see wine-env.sh)
 #   DPI       the screen's dots per inch: 96 (the default) runs every check; 144 and 192
 #             run those the scale changes: the size, the captions, the lines, Calcola
@@ -20,7 +20,7 @@ source "$(dirname "$0")/wine-window.sh"
 arch=$1
 exe=$(realpath "$2")
 reader_exe=$(realpath "$3")
-records_exe=$(realpath "$4")
+facts_exe=$(realpath "$4")
 prefix=$5
 dpi=${6:-96}
 
@@ -32,9 +32,6 @@ if [[ -n ${GAVRENTO_WINDOWS_SCREENSHOT:-} ]]; then
   esac
 fi
 
-readonly kChildTitle="ATTENZIONE inserita altezza di un bambino !!!"
-readonly kChildText="Il valore dell'altezza deve essere maggiore di 110 cm"
-
 work_folder
 
 # ---- A display, and a Windows of our own on it -----------------------------------------
@@ -45,28 +42,24 @@ wine_desktop "$prefix" "$reader_exe" "$dpi" || { fail "Xvfb starts"; finish; }
 
 # ---- What the records say --------------------------------------------------------------
 
-wine_run "$records_exe" >"$work/records" 2>/dev/null
+read_facts "$facts_exe" || { fail "the facts are read" "$(head -c 300 "$work/facts.json")"; finish; }
 # The client area at this resolution: the records' twips, rounded to the nearest pixel
 # (587 from 586.5 at 144).
-read -r client_width client_height < <(awk -F'\t' -v dpi="$dpi" \
-  '$1 == "window" { printf "%d %d\n", $4 * dpi / 1440 + 0.5, $5 * dpi / 1440 + 0.5 }' "$work/records")
-caption_count=$(awk -F'\t' '$1 == "control" && $3 != "text box"' "$work/records" | wc -l)
-line_count=$(grep -c '^line' "$work/records")
-# Printing no size or no lines is no window: nothing below could fail.
-if [[ -z ${client_width:-} ]] || ((caption_count == 0 || line_count == 0)); then
-  fail "the records are read" "$(head -c 300 "$work/records")"
-  finish
-fi
+read -r client_width client_height < <(fact --argjson dpi "$dpi" \
+  '.clientTwips | [.width, .height] | map(. * $dpi / 1440 + 0.5 | floor) | @tsv')
+caption_count=$(fact '[.controls[] | select(.kind != "textbox")] | length')
+line_count=$(fact '.lines | length')
+child_title=$(fact .messages.childWarning.title)
+child_text=$(fact .messages.childWarning.text)
 # Each record as it must show at the start: its kind's Windows class and its caption.
 records_as_controls() {
-  awk -F'\t' -v OFS='\t' '$1 == "control" {
-    print $2, ($3 == "label" ? "Static" : $3 == "text box" ? "Edit" : "Button"), $4 }' \
-    "$work/records"
+  fact '.controls[] | [.name, {label: "Static", textbox: "Edit", button: "Button"}[.kind],
+    .caption] | @tsv'
 }
 
 # ---- Driving the window ----------------------------------------------------------------
 
-dialog_shows() { reader dialog "$1" | grep -qF -- "$2"; }
+dialog_shows() { [[ $(reader dialog "$1") == *"$2"* ]]; }
 no_dialog() { ! reader dialog "$1" >/dev/null; }
 
 tab_walk() {
@@ -142,8 +135,8 @@ if [[ $dpi == 96 ]]; then
     tab_walk CmdCalcola CmdCancella TxtAltezza TxtGavrentoUomo TxtGavrentoDonna CmdUscita
 fi
 check "a height is typed into TxtAltezza" type_into TxtAltezza 180
-check "Calcola gives 74.992125984252 and 70.492125984252 for 180" \
-  calcola_gives 74.992125984252 70.492125984252
+check "Calcola gives $(worked 180 uomo) and $(worked 180 donna) for 180" \
+  calcola_gives "$(worked 180 uomo)" "$(worked 180 donna)"
 if [[ -n $screenshot ]]; then
   check "a screenshot of the window is taken" shoot window "$screenshot"
 fi
@@ -166,29 +159,29 @@ check "Space on Cancella sets all three boxes to one blank" cancella_clears
 # Enter and Escape are handled before the Tab after them: once the focus has moved on,
 # whatever they were going to do has been done.
 enter_escape_do_nothing() {
-  type_into TxtAltezza 100 && xdotool key Return Escape Tab && poll 10 focus_is TxtGavrentoUomo &&
-    app_running && no_dialog "$kChildTitle" && has_text TxtAltezza 100 && has_results " " " "
+  type_into TxtAltezza 110 && xdotool key Return Escape Tab && poll 10 focus_is TxtGavrentoUomo &&
+    app_running && no_dialog "$child_title" && has_text TxtAltezza 110 && has_results " " " "
 }
 check "Enter and Escape in a text box do nothing" enter_escape_do_nothing
 
 enter_warns() {
   tab_walk TxtGavrentoDonna CmdUscita CmdCalcola && xdotool key Return &&
-    poll 15 dialog_shows "$kChildTitle" "$kChildText" &&
-    dialog_shows "$kChildTitle" $'Button\t' && has_results " " " "
+    poll 15 dialog_shows "$child_title" "$child_text" &&
+    dialog_shows "$child_title" $'Button\t' && has_results " " " "
 }
-check "Enter on Calcola with 100 cm shows the child's height warning first" enter_warns
+check "Enter on Calcola with 110 cm shows the child's height warning first" enter_warns
 
 ok_then_computes() {
-  xdotool key Return && poll 15 no_dialog "$kChildTitle" &&
-    poll 10 has_results 2.5511811023622 -1.9488188976378 && poll 10 focus_is CmdCalcola
+  xdotool key Return && poll 15 no_dialog "$child_title" &&
+    poll 10 has_results "$(worked 110 uomo)" "$(worked 110 donna)" && poll 10 focus_is CmdCalcola
 }
 check "after OK the weights are computed anyway, the focus back on Calcola" ok_then_computes
 
 overflow_reported() {
   type_into TxtAltezza 1e400 && click CmdCalcola &&
-    poll 15 dialog_shows Gavrento "Errore di run-time '6':" && dialog_shows Gavrento Overflow &&
+    poll 15 dialog_shows Gavrento "$(fact .messages.overflowReport)" &&
     xdotool key Return && poll 15 no_dialog Gavrento && app_running &&
-    has_results 2.5511811023622 -1.9488188976378
+    has_results "$(worked 110 uomo)" "$(worked 110 donna)"
 }
 check "an overflow is reported as run-time error 6 and the program goes on" overflow_reported
 
@@ -211,10 +204,11 @@ echo "== the window, in Italian"
 if locale -a | grep -qix 'it_IT.utf8'; then
   export LC_ALL=it_IT.UTF-8
   italian_results() {
-    start_app "$exe" && type_into TxtAltezza 180 && calcola_gives 74,992125984252 70,492125984252 &&
-      reader close && ended_with 0
+    start_app "$exe" && type_into TxtAltezza 180 &&
+      calcola_gives "$(worked 180 uomo ,)" "$(worked 180 donna ,)" && reader close && ended_with 0
   }
-  check "Calcola gives 74,992125984252 and 70,492125984252 for 180 in Italian" italian_results
+  check "Calcola gives $(worked 180 uomo ,) and $(worked 180 donna ,) for 180 in Italian" \
+    italian_results
 else
   fail "the it_IT.UTF-8 locale is not generated"
 fi

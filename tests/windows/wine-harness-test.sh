@@ -81,7 +81,7 @@ run_each_check() { # run_each_check NAME STATUS TEXT ARCH PREFIX
   refused_check "run-tests.sh, $name" "$status" "$text" run-tests.sh "$arch" "$program" \
     "$program" "$program" "$prefix" 96
   refused_check "check-accessibility.sh, $name" "$status" "$text" check-accessibility.sh \
-    "$arch" "$program" "$program" "$prefix"
+    "$arch" "$program" "$program" "$program" "$prefix"
   refused_check "check-start-failure.sh, $name" "$status" "$text" check-start-failure.sh \
     "$arch" "$program" "$program" "$prefix"
 }
@@ -95,7 +95,8 @@ for made in "no prefix yet" "the prefix made before"; do
   run_each_check "32-bit, both loaders refused, $made: skipped" 77 "$kSkips" i686 "$prefix"
 done
 refused_check "check-install.sh, both loaders refused: stops at once" 1 "$kStops" \
-  check-install.sh x86_64 "$package" "$program" "$program" "$work/msi-prefix" "$version" "a description"
+  check-install.sh x86_64 "$package" "$program" "$program" "$program" "$work/msi-prefix" "$version" \
+  "a description"
 check "nothing of wine is left in the prefix never made" test ! -e "$work/prefix-no-prefix-yet"
 
 # A loader that hands the program to start.exe, as wine's does when it cannot start it, for

@@ -15,6 +15,10 @@
 #   stop_app            closes the program started, if it still runs, and waits for its end
 #   app_running, app_ended, ended_with STATUS
 #   shoot client|window FILE   a picture of the window's client area, or of all of it
+#   read_facts PRINT_FACTS.exe  the facts the checks take their expectations from
+#                       (tests/print_facts.cpp), printed once; then fact FILTER... reads
+#                       them with jq, and worked ALTEZZA uomo|donna [SEPARATOR] gives a
+#                       height's worked result
 
 windows_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$windows_tests/../checks.sh"
@@ -98,4 +102,13 @@ shoot() {
   read -r _ x y w h < <(reader geometry | grep "^$1 ") || return 1
   import -window root "$work/root.png" &&
     convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$2"
+}
+
+read_facts() {
+  wine_output "$1" >"$work/facts.json" && jq -e .controls "$work/facts.json" >/dev/null
+}
+fact() { jq -r "$@" "$work/facts.json"; }
+worked() {
+  fact --arg altezza "$1" --arg separator "${3:-.}" \
+    '.workedResults[] | select(.altezza == $altezza) | .'"$2"' | sub("\\."; $separator)'
 }

@@ -1,6 +1,6 @@
-// How the reader program under wine prints and counts: a line of UTF-8 to standard output,
-// as raw bytes; a PASS or FAIL line for each check, the failures counted; one set of exit
-// statuses for every command.
+// How the reader program under wine reports what it read and what it found: its exit
+// statuses, one set for every command; a line of UTF-8 to standard output, as raw bytes;
+// a PASS or FAIL line for each check, the failures counted into the command's status.
 #pragma once
 
 #include <windows.h>

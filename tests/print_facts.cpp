@@ -1,0 +1,100 @@
+// Prints, as one JSON object, every fact the tests written in shell, Python and JavaScript
+// check the program against, so that none of them keeps a copy of its own:
+//   name, caption, clientTwips {width, height}, client   the window, its client area in
+//                                                         pixels at 96 dots per inch
+//   controls   name, kind (label, textbox, button), caption, accessibleName, tabIndex,
+//              twips {left, top, width, height}, box (ControlBox's pixels), recordedFont
+//              {face, points, weight, italic}, font (as drawn in its stand-in face: family,
+//              pixels, weight, italic), align, coloured (whether the record gives a colour)
+//   lines      name, twips {x1, y1, x2, y2}, pixels (LinePixels: x1, y1, x2, y2, width), box
+//   tabOrder   the names of the controls in the order Tab walks them
+//   messages   childWarning {title, text} and overflowReport, as expected_messages.h has them
+//   workedResults  altezza, uomo, donna, bambino: worked_results.h's rows
+// Built in every build: the default and the web builds write it at build time (facts.json);
+// the Windows checks run it under wine.
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "expected_messages.h"
+#include "runtime/json_text.h"
+#include "runtime/window_rules.h"
+#include "window/supeficie_record.h"
+#include "worked_results.h"
+
+namespace {
+
+using gavrento::ControlRecord;
+using gavrento::LineRecord;
+using gavrento::json::Object;
+using gavrento::json::Value;
+
+Value Box(const gavrento::PixelBox& box) {
+  return Object("left", box.left, "top", box.top, "width", box.width, "height", box.height);
+}
+
+Value Font(const gavrento::StandInFont& font) {
+  return Object("family", font.family, "pixels", font.pixels, "weight", font.weight, "italic",
+                font.italic);
+}
+
+Value Control(const ControlRecord& c) {
+  return Object("name", c.name, "kind", gavrento::KindName(c.kind), "caption", c.caption,
+                "accessibleName", gavrento::AccessibleName(c), "tabIndex", c.tab_index, "twips",
+                Box({c.left, c.top, c.width, c.height}), "box", Box(gavrento::ControlBox(c)),
+                "recordedFont",
+                Object("face", c.font.face, "points", c.font.size, "weight", c.font.weight,
+                       "italic", c.font.italic),
+                "font", Font(gavrento::FontDrawn(c.font)), "align",
+                gavrento::AlignmentName(gavrento::AlignmentOf(c)), "coloured",
+                c.colour != gavrento::kDefaultColour);
+}
+
+Value Line(const LineRecord& line) {
+  const gavrento::PixelLine drawn = gavrento::LinePixels(line);
+  return Object(
+      "name", line.name, "twips",
+      Object("x1", line.x1, "y1", line.y1, "x2", line.x2, "y2", line.y2), "pixels",
+      Object("x1", drawn.x1, "y1", drawn.y1, "x2", drawn.x2, "y2", drawn.y2, "width", drawn.width),
+      "box", Box(gavrento::LineBox(line)));
+}
+
+}  // namespace
+
+int main() {
+#ifdef _WIN32
+  // The tests read UTF-8 bytes: no carriage return before each newline.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  namespace test = gavrento::test;
+  const gavrento::WindowRecord& window = gavrento::kSupeficie;
+  std::vector<Value> controls;
+  for (const ControlRecord& control : window.controls) controls.push_back(Control(control));
+  std::vector<Value> lines;
+  for (const LineRecord& line : window.lines) lines.push_back(Line(line));
+  std::vector<Value> tab_order;
+  for (const std::size_t index : gavrento::TabOrder(window)) {
+    tab_order.push_back(gavrento::json::Of(window.controls[index].name));
+  }
+  std::vector<Value> worked;
+  for (const test::WorkedResult& row : test::kWorkedResults) {
+    worked.push_back(Object("altezza", row.altezza, "uomo", row.uomo, "donna", row.donna, "bambino",
+                            row.bambino));
+  }
+  const Value facts =
+      Object("name", window.name, "caption", window.caption, "clientTwips",
+             Object("width", window.client_width, "height", window.client_height), "client",
+             Box(gavrento::ClientBox(window)), "font", Font(gavrento::FontDrawn(window.font)),
+             "controls", controls, "lines", lines, "tabOrder", tab_order, "messages",
+             Object("childWarning",
+                    Object("title", test::kChildWarningTitle, "text", test::kChildWarningText),
+                    "overflowReport", test::kOverflowReport),
+             "workedResults", worked);
+  std::puts(facts.text.c_str());
+  return 0;
+}
