@@ -101,10 +101,8 @@ web:
 	cmake --workflow --preset site
 
 web-run: web
-	cmake -DSITE=$(abspath build-web/site) -DPORT=$(WEB_PORT) -DFOLDER=$(abspath build-web/nginx) \
-	  -P packaging/web/nginx.cmake
-	@echo "Gavrento: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C ends it)"
-	nginx -c $(abspath build-web/nginx/nginx.conf) -e stderr
+	@echo "Ctrl+C ends the server."
+	packaging/web/serve.py build-web/site build-web/nginx --port $(WEB_PORT)
 
 test-web:
 	$(install) web
@@ -112,7 +110,7 @@ test-web:
 
 bench-web: web
 	PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --prefix tests/web >/dev/null
-	GAVRENTO_SITE=$(abspath build-web/site) \
+	GAVRENTO_SITE=$(abspath build-web/site) GAVRENTO_FACTS=$(abspath build-web/facts.json) \
 	  PWTEST_CACHE_DIR=$(abspath build-web/playwright-cache) TMPDIR=$(abspath build-web) \
 	  node bench/web_bench.js
 

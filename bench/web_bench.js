@@ -1,19 +1,20 @@
 // Gavrento's page against a bare page with the same controls in plain HTML, in Debian's
-// Chromium, headless, on this machine (make bench-web), both served by Debian's nginx as a
-// host serves them (the tests' server.js: packaging/web/'s configuration, gzip on). Prints:
+// Chromium, headless, on this machine (make bench-web), both served as the tests serve them,
+// as `make web-run` and a host do (packaging/web/serve.py: Debian's nginx, gzip on). Prints:
 //   a first visit as the server sent it: every request, the service worker's included, and
 //   its bytes as sent (headers and compressed bodies), counted in nginx's log;
 //   navigation to "accepting" (the window placed, Uscita focused, presses taken) and to
 //   "ready" (the program started, answering a press), each beside the bare page (median of
 //   RUNS fresh visits, alternating);
 //   a click on Calcola until both boxes are written, in the page (median of CLICKS).
-// Playwright is the tests' own, from tests/web/node_modules. GAVRENTO_SITE names the site.
+// Playwright is the tests' own, from tests/web/node_modules. GAVRENTO_SITE names the site,
+// GAVRENTO_FACTS the facts the tests' fixtures read.
 const fs = require("node:fs");
 const {createRequire} = require("node:module");
 const path = require("node:path");
 const {chromium} = createRequire(path.join(__dirname, "../tests/web/"))("@playwright/test");
 const config = require("../tests/web/playwright.config");
-const {serveSite} = require("../tests/web/server");
+const {serveSite} = require("../tests/web/fixtures");
 
 const kRuns = 21;
 const kClicks = 300;

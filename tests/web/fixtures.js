@@ -1,21 +1,48 @@
-// What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 as a
-// host serves it (server.js), the facts the build prints (facts.json, from
-// tests/print_facts.cpp: the records as the page places them, the expected messages, the
-// worked results), a page opened on the window (served, or from a file), ready for input,
-// and a guard that fails any test whose pages meet an error.
+// What every browser test of Gavrento's page stands on: the site served on 127.0.0.1 as
+// `make web-run` serves it (packaging/web/serve.py: nginx as a host configures it), the
+// facts the build prints (facts.json, from tests/print_facts.cpp: the records as the page
+// places them, the expected messages, the worked results), a page opened on the window,
+// ready for input, and a guard that fails any test whose pages meet an error.
+const {spawn} = require("node:child_process");
+const {once} = require("node:events");
 const fs = require("node:fs");
+const os = require("node:os");
 const path = require("node:path");
+const readline = require("node:readline");
 const {pathToFileURL} = require("node:url");
 const base = require("@playwright/test");
-const {serveSite} = require("./server");
 
-const siteFolder = process.env.GAVRENTO_SITE;
+const site = process.env.GAVRENTO_SITE;
+const siteFile = pathToFileURL(path.join(site, "index.html")).href;
 const facts = JSON.parse(fs.readFileSync(process.env.GAVRENTO_FACTS, "utf8"));
 
 // A height's worked results, written with a decimal separator.
 function worked(altezza, separator = ",") {
   const row = facts.workedResults.find((r) => r.altezza === altezza);
   return {uomo: row.uomo.replace(".", separator), donna: row.donna.replace(".", separator)};
+}
+
+// ROOT served under the policy PAGE states, once it answers: {url, stop, requests}, where
+// requests() is what the server has sent so far, each {status, bytes (as sent), path}.
+async function serveSite(root = site, page = path.join(root, "index.html")) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "nginx-"));
+  const server = spawn(path.join(__dirname, "../../packaging/web/serve.py"),
+                       [root, folder, "--policy-of", page], {stdio: ["ignore", "pipe", "inherit"]});
+  const ended = once(server, "exit");
+  const stop = async () => {
+    server.kill();
+    await ended;
+    fs.rmSync(folder, {recursive: true, force: true});
+  };
+  const log = () => fs.readFileSync(path.join(folder, "access.log"), "utf8").split("\n");
+  for await (const line of readline.createInterface({input: server.stdout})) {
+    return {url: line.split(" ")[1], stop, requests: () => log().filter(Boolean).map((entry) => {
+      const [status, bytes, requested] = entry.split(" ");
+      return {status: Number(status), bytes: Number(bytes), path: requested};
+    })};
+  }
+  await stop();
+  throw new Error("the site's server did not start");
 }
 
 async function openWindow(page, url) {
@@ -37,27 +64,23 @@ function overflowingLabels(page) {
 }
 
 // Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
-const pictures = process.env.GAVRENTO_WEB_SCREENSHOTS;
 async function keepPicture(page, name) {
-  if (pictures) await page.screenshot({path: path.join(pictures, name)});
+  const folder = process.env.GAVRENTO_WEB_SCREENSHOTS;
+  if (folder) await page.screenshot({path: path.join(folder, name)});
 }
 
 // Page errors, errors in the console and policy violations in every page of a context,
 // but those EXPECTED (a RegExp) matches: a test that provokes one names it.
-function watchForErrors(context, expected) {
+async function watchForErrors(context, expected) {
   const errors = [];
-  const note = (text) => {
-    if (!expected || !expected.test(text)) errors.push(text);
-  };
+  const note = (text) => expected?.test(text) || errors.push(text);
   const watch = (page) => {
     page.on("pageerror", (error) => note(`page error: ${error.message}`));
-    page.on("console", (message) => {
-      if (message.type() === "error") note(message.text());
-    });
+    page.on("console", (message) => message.type() === "error" && note(message.text()));
   };
   context.pages().forEach(watch);
   context.on("page", watch);
-  context.addInitScript(() => addEventListener("securitypolicyviolation", (event) => {
+  await context.addInitScript(() => addEventListener("securitypolicyviolation", (event) => {
     console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`);
   }));
   return errors;
@@ -66,33 +89,26 @@ function watchForErrors(context, expected) {
 const test = base.test.extend({
   expectedErrors: [null, {option: true}],
   errorGuard: [async ({context, expectedErrors}, use) => {
-    const errors = watchForErrors(context, expectedErrors);
+    const errors = await watchForErrors(context, expectedErrors);
     await use();
     base.expect(errors, "errors in the page").toEqual([]);
   }, {auto: true}],
-  // serve(root, page): serveSite's servers, each stopped at the test's end, however it ends.
+  // A server of the test's own, stopped at its end however it ends.
   serve: async ({}, use) => {
-    const servers = [];
-    await use(async (...how) => {
-      servers.push(await serveSite(...how));
-      return servers.at(-1);
-    });
-    for (const server of servers) await server.stop();
+    let server;
+    await use(async (...how) => (server = await serveSite(...how)));
+    await server?.stop();
   },
   site: [async ({}, use) => {
     const server = await serveSite();
     await use(server);
     await server.stop();
   }, {scope: "worker"}],
-  fromFile: [false, {option: true}],
-  address: async ({site, fromFile}, use) => {
-    await use(fromFile ? pathToFileURL(path.join(siteFolder, "index.html")).href : site.url);
-  },
-  gavrento: async ({page, address}, use) => {
-    await openWindow(page, address);
+  gavrento: async ({page, site}, use) => {
+    await openWindow(page, site.url);
     await use(page);
   },
 });
 
-module.exports = {test, expect: base.expect, site: siteFolder, facts, worked, openWindow, control,
-                  overflowingLabels, keepPicture, watchForErrors};
+module.exports = {test, expect: base.expect, site, siteFile, facts, worked, serveSite, openWindow,
+                  control, overflowingLabels, keepPicture, watchForErrors};
