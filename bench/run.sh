@@ -7,6 +7,14 @@ bench=$(realpath "$1")/bench
 starts=${2:-21}
 quiet() { "$@" 2>/dev/null; }
 
+# What the programs measured make in the temporary folder goes into one of the harness's own,
+# removed at the end: where XDG_RUNTIME_DIR is not set, the bare window leaves the folder Qt
+# makes then (runtime-<user>), and Gavrento's probe, ended at its first paint as Uscita ends
+# the program, must leave none of its own.
+harness=$(mktemp -d "${TMPDIR:-/tmp}/gavrento-bench.XXXXXX")
+trap 'rm -rf "$harness"' EXIT
+export TMPDIR=$harness
+
 # The same platform for every Qt figure: an X server when there is one to start.
 if command -v xvfb-run >/dev/null; then
   platform="xcb on Xvfb"
@@ -19,6 +27,10 @@ fi
 startup=$(quiet on_platform "$bench/bench_measure_startup" "$starts" \
   "$bench/bench_startup_probe" "$bench/bench_bare_window")
 read -r _ probe_ms probe_kb _ bare_ms bare_kb <<<"$(tr '\n' ' ' <<<"$startup")"
+if left=$(compgen -G "$harness/gavrento-*"); then
+  echo "Gavrento's start-up probe left behind:" $left >&2
+  exit 1
+fi
 read -r _ written_us _ click_us _ handler_us <<<"$(quiet on_platform "$bench/bench_click")"
 csv=$(quiet "$bench/bench_format" --benchmark_repetitions=15 \
   --benchmark_report_aggregates_only=true --benchmark_format=csv)

@@ -41,25 +41,45 @@ function(gavrento_private_folders)
   cmake_language(DEFER CALL gavrento_give_tests_their_folders)
 endfunction()
 
+# Where the folders stand: outside the build tree, at a length no checkout can stretch, as
+# the tests make sockets in them and a socket's path holds 107 bytes at most. Under the
+# temporary folder of the configuring shell, named after the build folder so that builds and
+# checkouts side by side keep apart; each test's folders by its number, not its name.
+function(gavrento_test_folder_root out)
+  set(temp /tmp)
+  if(IS_ABSOLUTE "$ENV{TMPDIR}")
+    set(temp "$ENV{TMPDIR}")
+  endif()
+  string(SHA256 build_hash "${CMAKE_BINARY_DIR}")
+  string(SUBSTRING "${build_hash}" 0 8 build_hash)
+  cmake_path(APPEND temp "gavrento-tests-${build_hash}" OUTPUT_VARIABLE root)
+  cmake_path(NORMAL_PATH root)
+  set(${out} "${root}" PARENT_SCOPE)
+endfunction()
+
 function(gavrento_give_tests_their_folders)
   get_property(tests DIRECTORY PROPERTY TESTS)
-  set(folders ${CMAKE_BINARY_DIR}/test-folders)
+  get_property(earlier GLOBAL PROPERTY GAVRENTO_TESTS_WITH_FOLDERS)
+  list(LENGTH earlier number)
+  gavrento_test_folder_root(root)
   foreach(test IN LISTS tests)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-      "TMPDIR=${folders}/${test}/tmp"
-      "XDG_RUNTIME_DIR=${folders}/${test}/runtime")
+      "TMPDIR=${root}/${number}/tmp"
+      "XDG_RUNTIME_DIR=${root}/${number}/runtime")
     set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED test_folders)
+    math(EXPR number "${number} + 1")
   endforeach()
   set_property(GLOBAL APPEND PROPERTY GAVRENTO_TESTS_WITH_FOLDERS ${tests})
 endfunction()
 
-# Once every directory has given its tests their folders: the two tests around the suite.
+# Once every directory has given its tests their folders: the two tests around the suite,
+# given the tests in the order that numbers their folders.
 function(gavrento_add_folder_tests)
   get_property(tests GLOBAL PROPERTY GAVRENTO_TESTS_WITH_FOLDERS)
-  set(root -DROOT=${CMAKE_BINARY_DIR}/test-folders)
+  gavrento_test_folder_root(root)
   set(script -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/test-folders.cmake -- ${tests})
-  add_test(NAME test_folders_made COMMAND ${CMAKE_COMMAND} ${root} -DMODE=make ${script})
-  add_test(NAME nothing_left_behind COMMAND ${CMAKE_COMMAND} ${root} -DMODE=check ${script})
+  add_test(NAME test_folders_made COMMAND ${CMAKE_COMMAND} -DROOT=${root} -DMODE=make ${script})
+  add_test(NAME nothing_left_behind COMMAND ${CMAKE_COMMAND} -DROOT=${root} -DMODE=check ${script})
   set_tests_properties(test_folders_made PROPERTIES FIXTURES_SETUP test_folders)
   set_tests_properties(nothing_left_behind PROPERTIES FIXTURES_CLEANUP test_folders)
 endfunction()

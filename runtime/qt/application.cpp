@@ -62,14 +62,9 @@ int RunProject(const ProjectDescriptor& project, int argc, char** argv) {
   QApplication::setDesktopFileName(Utf8(project.desktop_entry));
   QApplication::setWindowIcon(ApplicationIcon());
   RegisterFontStandIns();
-  const LoadedWindow loaded = LoadStartupWindow(project, [] {
-    RemovePrivateRuntimeFolder();
-    EndProcessAtOnce();
-  });
+  const LoadedWindow loaded = LoadStartupWindow(project);
   loaded.window->show();
-  const int status = QApplication::exec();
-  RemovePrivateRuntimeFolder();
-  return status;
+  return QApplication::exec();
 }
 
 }  // namespace gavrento::qt

@@ -1,5 +1,6 @@
 #include "runtime/qt/display_connection.h"
 
+#include <QLatin1String>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,32 +10,47 @@ namespace gavrento::qt {
 
 namespace {
 
-DisplayConnection* being_made = nullptr;
+DisplayConnection* the_connection = nullptr;
+
+// What Qt's Wayland platform says before it ends the process: the connection broke, or met
+// an error it cannot go on from.
+bool SaysWaylandConnectionLost(QtMsgType type, const QString& text) {
+  return type == QtWarningMsg && text.startsWith(QLatin1String("The Wayland connection "));
+}
 
 }  // namespace
 
 DisplayConnection::DisplayConnection(std::string_view program_name, void (*clean_up)())
     : program_name_(program_name), clean_up_(clean_up) {
-  being_made = this;
-  previous_ = qInstallMessageHandler(&DisplayConnection::Hold);
+  the_connection = this;
+  previous_ = qInstallMessageHandler(&DisplayConnection::Receive);
+}
+
+DisplayConnection::~DisplayConnection() {
+  Established();
+  qInstallMessageHandler(previous_);
+  the_connection = nullptr;
 }
 
 void DisplayConnection::Established() {
-  if (established_) return;
-  established_ = true;
-  qInstallMessageHandler(previous_);
-  being_made = nullptr;
+  if (established_.exchange(true)) return;
   for (const HeldMessage& message : held_) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-    qt_message_output(message.type, context, message.text);
+    previous_(message.type, context, message.text);
   }
   held_.clear();
 }
 
-void DisplayConnection::Hold(QtMsgType type, const QMessageLogContext& context,
-                             const QString& text) {
-  if (type == QtFatalMsg) being_made->GiveUp();
-  being_made->held_.push_back({type, QByteArray(context.category), text.trimmed()});
+void DisplayConnection::Receive(QtMsgType type, const QMessageLogContext& context,
+                                const QString& text) {
+  DisplayConnection& connection = *the_connection;
+  if (connection.established_) {
+    if (SaysWaylandConnectionLost(type, text)) connection.clean_up_();
+    connection.previous_(type, context, text);
+    return;
+  }
+  if (type == QtFatalMsg) connection.GiveUp();
+  connection.held_.push_back({type, QByteArray(context.category), text.trimmed()});
 }
 
 void DisplayConnection::GiveUp() const {

@@ -39,7 +39,7 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
 }  // namespace
 
 void EndProcessAtOnce() {
-  std::_Exit(EXIT_SUCCESS);
+  std::quick_exit(EXIT_SUCCESS);
 }
 
 QtServices::QtServices(FormWindow& window, std::string program_name,

@@ -10,7 +10,8 @@
 
 namespace gavrento::qt {
 
-// What End() does in the program: the process ends at once, with exit status 0.
+// What End() does in the program: the process ends at once, with exit status 0. No
+// destructor runs, only what was registered with at_quick_exit (runtime_directory.h).
 [[noreturn]] void EndProcessAtOnce();
 
 class QtServices : public Services {

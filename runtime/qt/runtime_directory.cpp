@@ -6,23 +6,23 @@
 #include <QDir>
 #include <QFile>
 #include <array>
-#include <climits>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+
+#include "runtime/qt/locked_folder.h"
 
 namespace gavrento::qt {
 
 namespace {
 
 constexpr const char* kVariable = "XDG_RUNTIME_DIR";
-constexpr std::array kEndingSignals{SIGTERM, SIGINT, SIGHUP};
+constexpr std::array kEndingSignals{SIGTERM, SIGINT, SIGHUP, SIGABRT};
 
-// The folder the program made, while it exists: one per process. A plain array, as the
-// signal handler reads it; emptied by writing its first character only, so a handler that
-// runs meanwhile reads either the whole path or none.
-std::array<char, PATH_MAX> private_folder{};
+// The folder the program made, while it exists: one per process. Read by the signal handler;
+// emptied by writing the first character of its path only, so a handler that runs meanwhile
+// reads either the whole path or none.
+LockedFolder private_folder;
 
 // What the base directory rules ask of a runtime folder, and Qt checks: a directory of this
 // user's, closed to everyone else (mode 0700).
@@ -37,11 +37,13 @@ bool IsPrivateFolder(const std::string& path) {
 // Only async-signal-safe calls. SA_RESETHAND has restored the default action on entry, so
 // the signal raised again ends the process as soon as the handler returns.
 void RemoveAndEndBySignal(int signal_number) {
-  if (private_folder[0] != '\0') ::rmdir(private_folder.data());
+  if (private_folder.folder[0] != '\0') RemoveLockedFolder(private_folder);
   ::raise(signal_number);
 }
 
-void RemoveFolderOnEndingSignals() {
+void RemoveFolderOnEveryEnding() {
+  std::atexit(RemovePrivateRuntimeFolder);
+  std::at_quick_exit(RemovePrivateRuntimeFolder);
   struct sigaction handler {};
   handler.sa_handler = &RemoveAndEndBySignal;
   handler.sa_flags = SA_RESETHAND;
@@ -67,19 +69,19 @@ void SettleRuntimeDirectory() {
     ::setenv(kVariable, session_folder.c_str(), 1);
     return;
   }
-  // No session at all (sudo, a container): mkdtemp makes the folder with mode 0700. Should
-  // that fail, or the path not fit, Qt falls back to its own folder and says so.
-  std::string pattern = QFile::encodeName(QDir::tempPath()).toStdString() + "/gavrento-XXXXXX";
-  if (pattern.size() >= private_folder.size() || ::mkdtemp(pattern.data()) == nullptr) return;
-  std::memcpy(private_folder.data(), pattern.c_str(), pattern.size() + 1);
-  RemoveFolderOnEndingSignals();
-  ::setenv(kVariable, pattern.c_str(), 1);
+  // No session at all (sudo, a container). Should the folder not be made, Qt falls back to
+  // its own and says so.
+  const std::string temporary_folder = QFile::encodeName(QDir::tempPath()).toStdString();
+  RemoveFoldersLeftBehind(temporary_folder);
+  if (!MakeLockedFolder(temporary_folder, private_folder)) return;
+  RemoveFolderOnEveryEnding();
+  ::setenv(kVariable, private_folder.folder.data(), 1);
 }
 
 void RemovePrivateRuntimeFolder() {
-  if (private_folder[0] == '\0') return;
-  ::rmdir(private_folder.data());
-  private_folder[0] = '\0';
+  if (private_folder.folder[0] == '\0') return;
+  RemoveLockedFolder(private_folder);
+  private_folder.folder[0] = '\0';
 }
 
 }  // namespace gavrento::qt
