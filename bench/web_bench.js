@@ -39,7 +39,7 @@ async function firstVisit(browser, server, url, ours) {
   }
   await context.close();
   const sent = server.requests().slice(before);
-  return {bytes: sent.reduce((sum, request) => sum + request.bytes, 0), requests: sent.length};
+  return {bytes: sent.reduce((sum, [, bytes]) => sum + Number(bytes), 0), requests: sent.length};
 }
 
 // Each moment is taken as it happens (in the page, from navigation start), never when the

@@ -23,7 +23,7 @@ function worked(altezza, separator = ",") {
 }
 
 // ROOT served under the policy PAGE states, once it answers: {url, stop, requests}, where
-// requests() is what the server has sent so far, each {status, bytes (as sent), path}.
+// requests() is what the server has sent so far, each [status, bytes as sent, path].
 async function serveSite(root = site, page = path.join(root, "index.html")) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "nginx-"));
   const server = spawn(path.join(__dirname, "../../packaging/web/serve.py"),
@@ -34,12 +34,10 @@ async function serveSite(root = site, page = path.join(root, "index.html")) {
     await ended;
     fs.rmSync(folder, {recursive: true, force: true});
   };
-  const log = () => fs.readFileSync(path.join(folder, "access.log"), "utf8").split("\n");
+  const requests = () => fs.readFileSync(path.join(folder, "access.log"), "utf8").split("\n")
+      .filter(Boolean).map((line) => line.split(" "));
   for await (const line of readline.createInterface({input: server.stdout})) {
-    return {url: line.split(" ")[1], stop, requests: () => log().filter(Boolean).map((entry) => {
-      const [status, bytes, requested] = entry.split(" ");
-      return {status: Number(status), bytes: Number(bytes), path: requested};
-    })};
+    return {url: line.split(" ")[1], stop, requests};
   }
   await stop();
   throw new Error("the site's server did not start");
@@ -63,33 +61,45 @@ function overflowingLabels(page) {
       .map((label) => label.dataset.name));
 }
 
+// The pixels of a screenshot (a PNG), decoded by the browser in a blank page (the window's
+// own policy allows no data: images): {width, height, at(x, y): the colour as 0xRRGGBB}.
+async function pixels(context, png) {
+  const blank = await context.newPage();
+  const {width, height, data} = await blank.evaluate(async (base64) => {
+    const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+    const drawing = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+    drawing.drawImage(bitmap, 0, 0);
+    return {width: bitmap.width, height: bitmap.height,
+            data: drawing.getImageData(0, 0, bitmap.width, bitmap.height).data};
+  }, png.toString("base64"));
+  await blank.close();
+  const at = (x, y) => (data[4 * (y * width + x)] << 16) | (data[4 * (y * width + x) + 1] << 8) |
+                       data[4 * (y * width + x) + 2];
+  return {width, height, at};
+}
+
 // Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
 async function keepPicture(page, name) {
   const folder = process.env.GAVRENTO_WEB_SCREENSHOTS;
   if (folder) await page.screenshot({path: path.join(folder, name)});
 }
 
-// Page errors, errors in the console and policy violations in every page of a context,
-// but those EXPECTED (a RegExp) matches: a test that provokes one names it.
-async function watchForErrors(context, expected) {
-  const errors = [];
-  const note = (text) => expected?.test(text) || errors.push(text);
-  const watch = (page) => {
-    page.on("pageerror", (error) => note(`page error: ${error.message}`));
-    page.on("console", (message) => message.type() === "error" && note(message.text()));
-  };
-  context.pages().forEach(watch);
-  context.on("page", watch);
-  await context.addInitScript(() => addEventListener("securitypolicyviolation", (event) => {
-    console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`);
-  }));
-  return errors;
-}
-
 const test = base.test.extend({
+  // Page errors, errors in the console and policy violations in any page of the test fail
+  // it, but those EXPECTED (a RegExp) matches: a test that provokes one names it.
   expectedErrors: [null, {option: true}],
   errorGuard: [async ({context, expectedErrors}, use) => {
-    const errors = await watchForErrors(context, expectedErrors);
+    const errors = [];
+    const note = (text) => expectedErrors?.test(text) || errors.push(text);
+    const watch = (page) => {
+      page.on("pageerror", (error) => note(`page error: ${error.message}`));
+      page.on("console", (message) => message.type() === "error" && note(message.text()));
+    };
+    context.pages().forEach(watch);
+    context.on("page", watch);
+    await context.addInitScript(() => addEventListener("securitypolicyviolation", (event) => {
+      console.error(`policy violation: ${event.violatedDirective} ${event.blockedURI}`);
+    }));
     await use();
     base.expect(errors, "errors in the page").toEqual([]);
   }, {auto: true}],
@@ -111,4 +121,4 @@ const test = base.test.extend({
 });
 
 module.exports = {test, expect: base.expect, site, siteFile, facts, worked, serveSite, openWindow,
-                  control, overflowingLabels, keepPicture, watchForErrors};
+                  control, overflowingLabels, pixels, keepPicture};

@@ -6,47 +6,54 @@
 // file once, and no licence text; a new version replaces its copy's old one only whole.
 const {execFileSync} = require("node:child_process");
 const fs = require("node:fs");
+const os = require("node:os");
 const path = require("node:path");
 const {chromium} = require("@playwright/test");
 const config = require("./playwright.config");
-const {test, expect, site, worked, openWindow, control, watchForErrors} = require("./fixtures");
+const fixtures = require("./fixtures");
+const {expect, site, worked, openWindow, control} = fixtures;
+
+// Each test in a browser profile of its own, as a person's: Playwright's contexts forget,
+// as an incognito window does, and Chromium installs no page from one. In the temporary
+// folder: Chromium's socket beside a profile allows it no longer a path.
+const test = fixtures.test.extend({
+  context: async ({}, use) => {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "profile-"));
+    const context = await chromium.launchPersistentContext(
+        profile, {...config.use.launchOptions, locale: config.use.locale});
+    await use(context);
+    await context.close();
+    fs.rmSync(profile, {recursive: true});
+  },
+});
 
 async function visit(page, url) {
   await openWindow(page, url);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
 }
 
-test("every file is sent with its type and a host's headers, and the page installs", async ({site}) => {
-  const context = await chromium.launchPersistentContext(test.info().outputPath("profile"),
-                                                         config.use.launchOptions);
-  try {
-    const errors = await watchForErrors(context);
-    const page = context.pages()[0];
-    await visit(page, site.url);
-    const session = await context.newCDPSession(page);
-    expect(await session.send("Page.getInstallabilityErrors")).toEqual({installabilityErrors: []});
-    const policy = await page.locator("meta[http-equiv=Content-Security-Policy]")
-        .getAttribute("content");
-    const licences = await page.locator("footer a").evaluateAll(
-        (links) => links.map((link) => [link.getAttribute("href"), "text/plain; charset=utf-8"]));
-    expect(licences).toHaveLength(3);
-    for (const [file, type, compressed = true] of [
-      ["", "text/html; charset=utf-8"], ["page.js", "text/javascript; charset=utf-8"],
-      ["gavrento.wasm", "application/wasm"], ["icon.svg", "image/svg+xml"],
-      ["manifest.webmanifest", "application/manifest+json; charset=utf-8"],
-      ["icon-maskable.png", "image/png", false], ["fonts/DejaVuSans-Bold.woff2", "font/woff2", false],
-      ...licences,
-    ]) {
-      const answer = await fetch(site.url + file, {headers: {"Accept-Encoding": "gzip"}});
-      expect({status: answer.status, "content-encoding": null, ...Object.fromEntries(answer.headers)},
-             file).toMatchObject({
-        "status": 200, "content-type": type, "content-encoding": compressed ? "gzip" : null,
-        "content-security-policy": `${policy}; frame-ancestors 'none'`,
-        "x-content-type-options": "nosniff", "cache-control": "no-cache"});
-    }
-    expect(errors).toEqual([]);
-  } finally {
-    await context.close();
+test("every file is sent with its type and a host's headers, and the page installs", async ({page, site}) => {
+  await visit(page, site.url);
+  const session = await page.context().newCDPSession(page);
+  expect(await session.send("Page.getInstallabilityErrors")).toEqual({installabilityErrors: []});
+  const policy = await page.locator("meta[http-equiv=Content-Security-Policy]")
+      .getAttribute("content");
+  const licences = await page.locator("footer a").evaluateAll(
+      (links) => links.map((link) => [link.getAttribute("href"), "text/plain; charset=utf-8"]));
+  expect(licences).toHaveLength(3);
+  for (const [file, type, compressed = true] of [
+    ["", "text/html; charset=utf-8"], ["page.js", "text/javascript; charset=utf-8"],
+    ["gavrento.wasm", "application/wasm"], ["icon.svg", "image/svg+xml"],
+    ["manifest.webmanifest", "application/manifest+json; charset=utf-8"],
+    ["icon-maskable.png", "image/png", false], ["fonts/DejaVuSans-Bold.woff2", "font/woff2", false],
+    ...licences,
+  ]) {
+    const answer = await fetch(site.url + file, {headers: {"Accept-Encoding": "gzip"}});
+    expect({status: answer.status, "content-encoding": null, ...Object.fromEntries(answer.headers)},
+           file).toMatchObject({
+      "status": 200, "content-type": type, "content-encoding": compressed ? "gzip" : null,
+      "content-security-policy": `${policy}; frame-ancestors 'none'`,
+      "x-content-type-options": "nosniff", "cache-control": "no-cache"});
   }
 });
 
@@ -63,20 +70,18 @@ function nextVersion(folder) {
   for (const file of ["page.js", "sw.js"]) fs.utimesSync(path.join(folder, file), later, later);
 }
 
-// Asks the browser to look for a new service worker now; resolves to how its install ended.
-function update(page) {
-  return page.evaluate(async () => {
-    const registration = await navigator.serviceWorker.getRegistration();
-    const found = new Promise((resolve) => {
-      registration.onupdatefound = () => resolve(registration.installing);
-    });
-    const [worker] = await Promise.all([found, registration.update().catch(() => {})]);
-    while (!["redundant", "activated"].includes(worker.state)) {
-      await new Promise((changed) => (worker.onstatechange = changed));
-    }
-    return worker.state;
+// Has the browser look for a new service worker now; resolves to how its install ended.
+const update = (page) => page.evaluate(async () => {
+  const registration = await navigator.serviceWorker.getRegistration();
+  registration.update().catch(() => {});  // a failed install is told by the worker's state
+  const worker = await new Promise((found) => {
+    registration.onupdatefound = () => found(registration.installing);
   });
-}
+  while (!["redundant", "activated"].includes(worker.state)) {
+    await new Promise((changed) => (worker.onstatechange = changed));
+  }
+  return worker.state;
+});
 
 test("two copies on one origin each work offline, each new version kept only whole", async ({page, serve}) => {
   const origin = test.info().outputPath("origin");  // the results' folder, emptied each run
@@ -85,8 +90,8 @@ test("two copies on one origin each work offline, each new version kept only who
   const asked = [];
   page.on("request", (request) => asked.push(request));
   for (const copy of ["one/", "two/"]) await visit(page, server.url + copy);
-  const downloads = server.requests().filter((request) => request.status === 200)
-      .map((request) => request.path.replace(/\/$/, "/index.html"));
+  const downloads = server.requests().filter(([status]) => status === "200")
+      .map(([, , file]) => file.replace(/\/$/, "/index.html"));
   expect(downloads.filter((file, i) => downloads.indexOf(file) !== i)).toEqual([]);
   expect(downloads.filter((file) => file.endsWith(".LICENSE"))).toEqual([]);
 

@@ -2,7 +2,7 @@
 // faces, named for screen readers, in tab order, with no accessibility violation, and whole
 // on a phone's screen.
 const {AxeBuilder} = require("@axe-core/playwright");
-const {test, expect, facts, control} = require("./fixtures");
+const {test, expect, facts, control, keepPicture} = require("./fixtures");
 
 test("every control and line is at its record's box, every control in its stand-in face and alignment", async ({gavrento}) => {
   const origin = await gavrento.locator(".client").boundingBox();
@@ -67,6 +67,7 @@ test("axe finds no violation, in the window or in the message box", async ({gavr
 });
 
 test("on a 360 x 640 phone the whole window shows without scrolling sideways", async ({gavrento}) => {
+  await keepPicture(gavrento, "screenshot-web.png");
   await gavrento.setViewportSize({width: 360, height: 640});
   // The page fits the window to the screen when the screen changes size.
   await expect.poll(() => gavrento.evaluate(() =>
@@ -77,4 +78,5 @@ test("on a 360 x 640 phone the whole window shows without scrolling sideways", a
   // Scaled as a whole: the client keeps the records' proportions.
   const client = await gavrento.locator(".client").boundingBox();
   expect(client.width / client.height).toBeCloseTo(facts.client.width / facts.client.height, 2);
+  await keepPicture(gavrento, "screenshot-web-phone.png");
 });
