@@ -45,17 +45,17 @@ async function firstVisit(browser, server, url, ours) {
 // Each moment is taken as it happens (in the page, from navigation start), never when the
 // bench next looks. Accepting: the window's controls exist, are placed, Uscita has the focus
 // and a press is taken: Gavrento's once its page has adopted the window written into
-// index.html (data-state "accepting") and the browser has given Uscita the focus; the bare
-// page's when the browser gives Uscita the focus (its autofocus, once the document is parsed
-// and laid out). Ready: a press is answered, Gavrento's once the program has started
-// (data-state "ready"), the bare page's as it accepts (it has nothing to load). The faces
-// are not waited for: the captions are drawn in a fallback face until they come.
+// index.html (data-state "accepting", set with Uscita focused); the bare page's when the
+// browser gives Uscita the focus (its autofocus, once the document is parsed and laid out).
+// Ready: a press is answered, Gavrento's once the program has started (data-state "ready"),
+// the bare page's as it accepts (it has nothing to load). The faces are not waited for: the
+// captions are drawn in a fallback face until they come.
 function watchForReady() {
   const isUscita = (element) => element && element.tagName === "BUTTON" &&
                                 element.textContent.trim() === "Uscita";
   const mark = () => {
-    if (document.readyState === "loading" || !isUscita(document.activeElement)) return;
     const ours = document.getElementById("program") !== null;
+    if ((!ours && document.readyState === "loading") || !isUscita(document.activeElement)) return;
     const state = ours ? document.body.dataset.state : "ready";
     if (!window.benchAcceptingAt && ["accepting", "ready"].includes(state)) {
       window.benchAcceptingAt = performance.now();

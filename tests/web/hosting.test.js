@@ -42,7 +42,7 @@ test("every file is sent with its type and a host's headers, and the page instal
       (links) => links.map((link) => [link.getAttribute("href"), "text/plain; charset=utf-8"]));
   expect(licences).toHaveLength(3);
   for (const [file, type, compressed = true] of [
-    ["", "text/html; charset=utf-8"], ["page.js", "text/javascript; charset=utf-8"],
+    ["", "text/html; charset=utf-8"], ["gavrento.js", "text/javascript; charset=utf-8"],
     ["gavrento.wasm", "application/wasm"], ["icon.svg", "image/svg+xml"],
     ["manifest.webmanifest", "application/manifest+json; charset=utf-8"],
     ["icon-maskable.png", "image/png", false], ["fonts/DejaVuSans-Bold.woff2", "font/woff2", false],
@@ -57,17 +57,17 @@ test("every file is sent with its type and a host's headers, and the page instal
   }
 });
 
-// The next version of the copy in FOLDER: page.js changed, and its service worker made again
-// by the build's own script. Dated later: the server's validators are the time in seconds and
+// The next version of the copy in FOLDER: gavrento.js changed, and its service worker made
+// again by the build's own script. Dated later: the server's validators are the time in seconds and
 // the size, which the new sw.js shares with the old.
 function nextVersion(folder) {
-  fs.appendFileSync(path.join(folder, "page.js"), "// the next version\n");
+  fs.appendFileSync(path.join(folder, "gavrento.js"), "// the next version\n");
   const sources = path.join(__dirname, "..", "..", "runtime", "web");
   execFileSync(process.env.GAVRENTO_CMAKE || "cmake",
                [`-DSITE=${folder}`, `-DTEMPLATE=${path.join(sources, "site", "sw.js.in")}`, "-P",
                 path.join(sources, "service_worker.cmake")]);
   const later = new Date(Date.now() + 2000);
-  for (const file of ["page.js", "sw.js"]) fs.utimesSync(path.join(folder, file), later, later);
+  for (const file of ["gavrento.js", "sw.js"]) fs.utimesSync(path.join(folder, file), later, later);
 }
 
 // Has the browser look for a new service worker now; resolves to how its install ended.
@@ -95,16 +95,16 @@ test("two copies on one origin each work offline, each new version kept only who
   expect(downloads.filter((file, i) => downloads.indexOf(file) !== i)).toEqual([]);
   expect(downloads.filter((file) => file.endsWith(".LICENSE"))).toEqual([]);
 
-  // two/'s host serves the next version's service worker beside the old page.js: nothing of
-  // it is kept. Then the whole next version: it replaces two/'s copy, and one/'s stays.
+  // two/'s host serves the next version's service worker beside the old gavrento.js: none
+  // of it is kept. Then the whole next version: it replaces two/'s copy, and one/'s stays.
   const two = path.join(origin, "two");
   const old = await page.evaluate(() => caches.keys());
-  const oldScript = fs.readFileSync(path.join(two, "page.js"));
+  const oldScript = fs.readFileSync(path.join(two, "gavrento.js"));
   nextVersion(two);
-  fs.writeFileSync(path.join(two, "page.js"), oldScript);
+  fs.writeFileSync(path.join(two, "gavrento.js"), oldScript);
   expect(await update(page)).toBe("redundant");
   expect(await page.evaluate(() => caches.keys())).toEqual(old);
-  fs.appendFileSync(path.join(two, "page.js"), "// the next version\n");
+  fs.appendFileSync(path.join(two, "gavrento.js"), "// the next version\n");
   expect(await update(page)).toBe("activated");
   const now = await page.evaluate(() => caches.keys());
   expect(now).toHaveLength(2);
@@ -118,7 +118,7 @@ test("two copies on one origin each work offline, each new version kept only who
     await control(page, "CmdCalcola").click();
     await expect(control(page, "TxtGavrentoUomo")).toHaveValue(worked("180").uomo);
   }
-  expect(await page.evaluate(() => fetch("page.js").then((answer) => answer.text())))
+  expect(await page.evaluate(() => fetch("gavrento.js").then((answer) => answer.text())))
       .toContain("the next version");
   for (const request of asked.slice(online)) {
     expect((await request.response())?.fromServiceWorker(), request.url()).toBe(true);

@@ -1,14 +1,15 @@
-// The page's side of Gavrento's web runtime. It adopts the window the build wrote into
-// index.html (by the program's own page builder), forwards presses, shows the message box
+// The page's side of Gavrento's web runtime, inline at the end of index.html. It adopts the
+// window the build wrote before it (by the program's own page builder) as soon as the window
+// is parsed, forwards presses, shows the message box
 // and ends the page; what the window holds, where and in which colour, and what a press
 // does, the program (C++, in gavrento.wasm) decides. It also starts the program, and says
 // so when the program cannot start: the page never shows a window that looks alive and is
 // not.
 "use strict";
 
-// Read by gavrento.js (emscripten's loader, run after this script): the page instantiates
-// the program itself, so that it can start from a file, which cannot be fetched from, and
-// knows every way the start can fail.
+// Read by gavrento.js (emscripten's loader, which this script starts): the page compiles and
+// instantiates the program itself, so that it can start from a file, which cannot be
+// fetched from, and knows every way the start can fail.
 var Module = {
   instantiateWasm(imports, receive) {
     GavrentoPage.instantiate(imports).then(
@@ -102,16 +103,23 @@ const GavrentoPage = (() => {
     });
   }
 
-  async function instantiate(imports) {
-    if (location.protocol === "file:") {
-      return WebAssembly.instantiate(await bytesFromScript(), imports);
-    }
+  async function compile() {
+    if (location.protocol === "file:") return WebAssembly.compile(await bytesFromScript());
     const response = await fetch("gavrento.wasm", {credentials: "same-origin"});
     if (!response.ok) throw new Error(`gavrento.wasm: ${response.status} ${response.statusText}`);
     if (response.headers.get("Content-Type") === "application/wasm") {
-      return WebAssembly.instantiateStreaming(response, imports);
+      return WebAssembly.compileStreaming(response);
     }
-    return WebAssembly.instantiate(await response.arrayBuffer(), imports);
+    return WebAssembly.compile(await response.arrayBuffer());
+  }
+
+  // The program compiles at once, while the page adopts the window and the loader comes; a
+  // failure is said when the loader asks for it.
+  const compiled = compile();
+  compiled.catch(() => {});
+  async function instantiate(imports) {
+    const module = await compiled;
+    return {instance: await WebAssembly.instantiate(module, imports), module};
   }
 
   function rgb(red, green, blue) {
@@ -187,6 +195,9 @@ const GavrentoPage = (() => {
   addEventListener("resize", fitToScreen);
   // Placed, focused and taking presses: ready for input.
   document.body.dataset.state = "accepting";
+  // The program's loader (preloaded), run as soon as it has come, with the Module above: a
+  // deferred script would wait for the page's first frame.
+  document.head.append(Object.assign(document.createElement("script"), {src: "gavrento.js"}));
 
   return {
     instantiate,
