@@ -87,10 +87,11 @@ test-windows:
 	@GAVRENTO_WINDOWS_SCREENSHOT=$(WIN_SCREENSHOT) scripts/test-windows.sh windows-32 windows-64
 
 # Gavrento in the browser (docs/web.md): `make web` builds the static site into
-# build-web/site/ with Debian's emscripten; `make web-run` serves it on 127.0.0.1 and prints
-# its address; `make test-web` runs the web build's checks (ctest --preset web), the page in
-# Debian's Chromium through Playwright, and `make test-web WEB_SCREENSHOTS=docs` keeps
-# pictures of it. `make bench-web` sets the page beside a bare page with the same controls
+# build-web/site/ with Debian's emscripten; `make web-run` serves it on 127.0.0.1 with
+# Debian's nginx, configured as a host would be (packaging/web/), and prints its address;
+# `make test-web` runs the web build's checks (ctest --preset web), the page in Debian's
+# Chromium through Playwright, and `make test-web WEB_SCREENSHOTS=docs` keeps pictures of
+# it. `make bench-web` sets the page beside a bare page with the same controls
 # (bench/web_bench.js); `make bench` runs it too.
 WEB_PORT        ?= 8080
 WEB_SCREENSHOTS ?=
@@ -100,8 +101,8 @@ web:
 	cmake --workflow --preset site
 
 web-run: web
-	@echo "Gavrento: http://127.0.0.1:$(WEB_PORT)/"
-	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --protocol HTTP/1.1 --directory build-web/site
+	@echo "Ctrl+C ends the server."
+	packaging/web/serve.py build-web/site build-web/nginx --port $(WEB_PORT)
 
 test-web:
 	$(install) web
@@ -109,8 +110,8 @@ test-web:
 
 bench-web: web
 	PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --prefix tests/web >/dev/null
-	GAVRENTO_SITE=$(abspath build-web/site) \
-	  PWTEST_CACHE_DIR=$(abspath build-web/playwright-cache) \
+	GAVRENTO_SITE=$(abspath build-web/site) GAVRENTO_FACTS=$(abspath build-web/facts.json) \
+	  PWTEST_CACHE_DIR=$(abspath build-web/playwright-cache) TMPDIR=$(abspath build-web) \
 	  node bench/web_bench.js
 
 # What a user downloads: the current commit built in a fresh clone into dist/, with

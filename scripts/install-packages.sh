@@ -39,6 +39,7 @@ group_web=(
   fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
   fontconfig                              # which file holds each face the page draws
   fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
+  nginx                                   # make web-run, and the host the tests and bench use
 )
 # The tests also read the height under a locale with a decimal comma.
 declare -A locale_of=([test]=it_IT [windows]=it_IT)

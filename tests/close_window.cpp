@@ -31,9 +31,13 @@ int main(int argc, char** argv) {
   message.type = Atom(connection, "WM_PROTOCOLS");
   message.data.data32[0] = Atom(connection, "WM_DELETE_WINDOW");
   message.data.data32[1] = XCB_CURRENT_TIME;
-  xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                 reinterpret_cast<const char*>(&message));
-  xcb_flush(connection);
+  // Wait for the server's answer before disconnecting: a request only flushed can be
+  // dropped by the server with the connection it came on.
+  const xcb_void_cookie_t sent = xcb_send_event_checked(
+      connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+  xcb_generic_error_t* error = xcb_request_check(connection, sent);
+  const int status = error == nullptr ? 0 : 1;
+  std::free(error);
   xcb_disconnect(connection);
-  return 0;
+  return status;
 }

@@ -123,17 +123,10 @@ class RunningProgram {
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
   }
 
-  // Asks the window to close as its title bar's button does. A request sent in the first
-  // instants after the window maps can be lost on its way into the toolkit; no person is
-  // that quick, so the request is repeated, as a person would click again.
+  // Asks the window to close as its title bar's button does.
   bool CloseWindow(const QString& window) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-      Tool(kCloseWindow, {window});
-      if (QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 1000)) {
-        return true;
-      }
-    }
-    return false;
+    Tool(kCloseWindow, {window});
+    return Ended();
   }
 
   bool Ended() {

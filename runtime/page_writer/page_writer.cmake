@@ -1,7 +1,7 @@
 # The page as the site serves it, written when the site is built (included by the web
 # build's list, which sets GAVRENTO_SITE): page_writer, run under node, writes what the page
 # is made of (page.json); cut_fonts.py cuts the faces it draws; write_page.py puts
-# index.html and the manifest together. page_outputs names what they write into the site.
+# index.html (site/page.js inline in it) and the manifest together. page_outputs names what they write into the site.
 find_program(GAVRENTO_NODE node REQUIRED)
 # Debian's Python, which has Debian's fonttools and brotli, whatever python3 comes first on
 # the PATH.
@@ -38,7 +38,8 @@ configure_file(${site_sources}/manifest.webmanifest.in ${manifest_template} @ONL
 set(page_outputs ${GAVRENTO_SITE}/index.html ${GAVRENTO_SITE}/manifest.webmanifest)
 add_custom_command(OUTPUT ${page_outputs}
   COMMAND ${GAVRENTO_DEBIAN_PYTHON} ${writer_sources}/write_page.py ${page_json} ${faces_json}
-          ${site_sources}/style.css ${page_template} ${manifest_template} ${GAVRENTO_SITE}
+          ${site_sources}/style.css ${site_sources}/page.js ${page_template} ${manifest_template}
+          ${GAVRENTO_SITE}
   DEPENDS ${page_json} ${faces_json} ${writer_sources}/write_page.py ${site_sources}/style.css
-          ${page_template} ${manifest_template}
+          ${site_sources}/page.js ${page_template} ${manifest_template}
   VERBATIM)

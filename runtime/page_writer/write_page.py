@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the site's index.html and manifest from their templates and what the page is made of.
 
-Usage: write_page.py PAGE.json FACES.json STYLE.css PAGE_TEMPLATE MANIFEST_TEMPLATE SITE
+Usage: write_page.py PAGE.json FACES.json STYLE.css PAGE.js PAGE_TEMPLATE MANIFEST_TEMPLATE SITE
 
 PAGE.json is what page_writer writes, FACES.json what cut_fonts.py lists. In SITE/index.html,
 in place of the template's markers: the window's caption as the title; the theme colour; a
@@ -9,8 +9,11 @@ preload link per face (so the faces download beside the program instead of after
 drawn the window); the style sheet inline, its SHA-256 in the Content-Security-Policy,
 which allows exactly it (an inline sheet saves a request the program's script would wait
 for): one @font-face per face, STYLE.css, then the page's colours and the window's places,
-fonts and colours; and the window's elements in the page's body. SITE/manifest.webmanifest
-is the manifest's template with the theme colour as its background and theme colours.
+fonts and colours; the window's elements in the page's body; a link to each family's
+licence below the window; and PAGE.js inline at the body's end, allowed by its SHA-256 too
+(it adopts the window as soon as the window is parsed, with no request to wait for).
+SITE/manifest.webmanifest is the manifest's template with the theme colour as its
+background and theme colours.
 """
 import base64
 import hashlib
@@ -26,7 +29,14 @@ MARKERS = {
     "style": "<!-- style: inlined here by write_page.py -->\n",
     "style hash": "'style-hash'",
     "window": "<!-- window: written here by write_page.py -->\n",
+    "licences": "<!-- licences: each face's linked here by write_page.py -->\n",
+    "script": "<!-- page.js: inlined here by write_page.py -->\n",
+    "script hash": "'script-hash'",
 }
+
+
+def digest(text):
+    return base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii")
 
 
 def font_face(face):
@@ -41,22 +51,37 @@ def font_face(face):
             "}\n")
 
 
-def main(page_path, faces_path, style_path, template_path, manifest_path, site):
+def licence_links(faces):
+    """A link to the licence of each family the page draws, once per family: a family's
+    faces come under one licence."""
+    first_of = {}
+    for face in faces:
+        first_of.setdefault(face["family"], face["file"])
+    return ",\n".join(f'<a href="fonts/{html.escape(pathlib.Path(file).stem)}.LICENSE">'
+                       f"{html.escape(family)}</a>" for family, file in first_of.items()) + "\n"
+
+
+def main(page_path, faces_path, style_path, script_path, template_path, manifest_path, site):
     page = json.loads(pathlib.Path(page_path).read_text(encoding="utf-8"))
     faces = json.loads(pathlib.Path(faces_path).read_text(encoding="utf-8"))
     style = ("\n/* The stand-in faces, cut down to the characters the page draws. */\n"
              + "".join(map(font_face, faces)) + pathlib.Path(style_path).read_text(encoding="utf-8")
              + "/* The page's colours and face; the window's places, fonts and colours. */\n"
              + page["style"])
-    digest = base64.b64encode(hashlib.sha256(style.encode("utf-8")).digest()).decode("ascii")
+    script = pathlib.Path(script_path).read_text(encoding="utf-8")
+    if "</script" in script.lower() or "<!--" in script:
+        sys.exit(f"write_page: {script_path} cannot be inlined: it holds </script or <!--")
     written = {
         "title": f"<title>{html.escape(page['title'])}</title>\n",
         "theme": f'<meta name="theme-color" content="{page["themeColour"]}">\n',
         "preloads": "".join(f'<link rel="preload" href="fonts/{face["file"]}" as="font" '
                             'type="font/woff2" crossorigin>\n' for face in faces),
         "style": f"<style>{style}</style>\n",
-        "style hash": f"'sha256-{digest}'",
+        "style hash": f"'sha256-{digest(style)}'",
         "window": page["markup"],
+        "licences": licence_links(faces),
+        "script": f"<script>{script}</script>\n",
+        "script hash": f"'sha256-{digest(script)}'",
     }
     index = pathlib.Path(template_path).read_text(encoding="utf-8")
     for part, marker in MARKERS.items():
@@ -72,6 +97,6 @@ def main(page_path, faces_path, style_path, template_path, manifest_path, site):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
+    if len(sys.argv) != 8:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -1,48 +1,31 @@
 // The formula diagrams' lines stay one crisp colour across their width, and the captions
 // inside their boxes, at the device pixel ratios screens and zooms of 100-400 % give.
-const {test, expect, facts, openWindow} = require("./fixtures");
+const {test, expect, facts, openWindow, control, overflowingLabels, pixels} = require("./fixtures");
 
 const {lines} = facts;
 
 // Across each line, the device pixels between the face and the ink: a crisp line has at
 // most one on each side (the edge shared with the face), never a wider grey fringe.
 async function widestFringe(page, name) {
-  const line = page.locator(`[data-name="${name}"]`);
-  const box = await line.boundingBox();
+  const box = await control(page, name).boundingBox();
   const pad = 3;
-  const shot = await page.screenshot({
+  const {width, height, at} = await pixels(page.context(), await page.screenshot({
     clip: {x: box.x - pad, y: box.y - pad, width: box.width + 2 * pad,
            height: box.height + 2 * pad},
     scale: "device",
-  });
-  // Decoded in a blank page: the window's own page allows no data: images.
-  const blank = await page.context().newPage();
-  const widest = await blank.evaluate(async ({png, across}) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${png}`;
-    await image.decode();
-    const canvas = new OffscreenCanvas(image.width, image.height);
-    const context = canvas.getContext("2d");
-    context.drawImage(image, 0, 0);
-    const {data, width, height} = context.getImageData(0, 0, image.width, image.height);
-    const grey = (x, y) => data[4 * (y * width + x)];
-    // One cross-section through the middle of the line's length.
-    const values = across === "vertical" ?
-        Array.from({length: height}, (_, y) => grey(width >> 1, y)) :
-        Array.from({length: width}, (_, x) => grey(x, height >> 1));
-    const face = Math.max(...values);
-    const ink = Math.min(...values);
-    let run = 0;
-    let widest = 0;
-    for (const value of values) {
-      const between = value > ink + 8 && value < face - 8;
-      run = between ? run + 1 : 0;
-      widest = Math.max(widest, run);
-    }
-    return widest;
-  }, {png: shot.toString("base64"),
-      across: box.width >= box.height ? "vertical" : "horizontal"});
-  await blank.close();
+  }));
+  // One cross-section through the middle of the line's length, its grey read in red.
+  const values = box.width >= box.height ?
+      Array.from({length: height}, (_, y) => at(width >> 1, y) >> 16) :
+      Array.from({length: width}, (_, x) => at(x, height >> 1) >> 16);
+  const face = Math.max(...values);
+  const ink = Math.min(...values);
+  let run = 0;
+  let widest = 0;
+  for (const value of values) {
+    run = value > ink + 8 && value < face - 8 ? run + 1 : 0;
+    widest = Math.max(widest, run);
+  }
   return widest;
 }
 
@@ -55,11 +38,7 @@ for (const scale of [1, 1.25, 1.5, 2, 3, 4]) {
       for (const line of lines) {
         expect(await widestFringe(page, line.name), line.name).toBeLessThanOrEqual(1);
       }
-      const overflowing = await page.$$eval(".label", (labels) => labels
-          .filter((label) => label.scrollWidth > label.clientWidth + 1 ||
-                             label.scrollHeight > label.clientHeight + 1)
-          .map((label) => label.dataset.name));
-      expect(overflowing).toEqual([]);
+      expect(await overflowingLabels(page)).toEqual([]);
     });
   });
 }
