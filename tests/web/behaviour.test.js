@@ -25,7 +25,7 @@ for (const [locale, separator, fromFile] of [
       const status = page.getByRole("status");
       await status.evaluate((region) => {
         window.told = [];
-        new MutationObserver(() => told.push(region.textContent))
+        new MutationObserver((changes) => changes.forEach(() => told.push(region.textContent)))
             .observe(region, {childList: true, characterData: true, subtree: true});
       });
       await control(page, "TxtAltezza").fill("110");
