@@ -56,6 +56,7 @@ struct ControlRecord {
   Alignment align = Alignment::kLeft;  // the platforms' default
   int tab_index = 0;
   std::string_view accessible_name;  // for screen readers: the caption that labels a box
+  std::string_view labels;           // a label's: the text box its caption names, if any
 };
 
 struct LineRecord {
@@ -67,6 +68,14 @@ struct LineRecord {
   int colour = kDefaultColour;
 };
 
+// On a screen narrower than the window, its records are set one under another, a group at a
+// time, in reading order: first the group's stacked controls, each on a line of its own as
+// wide as the screen, then its figure, whose records keep their places relative to each other.
+struct NarrowGroup {
+  std::span<const std::string_view> stacked;
+  std::span<const std::string_view> figure;
+};
+
 struct WindowRecord {
   std::string_view name;
   std::string_view caption;
@@ -76,6 +85,7 @@ struct WindowRecord {
   int back_colour = kButtonFaceColour;
   std::span<const ControlRecord> controls;  // later records are drawn over earlier ones
   std::span<const LineRecord> lines;        // drawn on the window itself, under the controls
+  std::span<const NarrowGroup> narrow;      // every control and line, once
 };
 
 // Whether a control takes the keyboard focus: buttons and text boxes do, labels never.

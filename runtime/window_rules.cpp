@@ -66,6 +66,25 @@ std::string_view AccessibleName(const ControlRecord& control) {
   return control.kind == ControlKind::kTextBox ? control.accessible_name : control.caption;
 }
 
+std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box) {
+  std::vector<const ControlRecord*> labels;
+  for (const ControlRecord& control : window.controls) {
+    if (control.kind == ControlKind::kLabel && control.labels == box) labels.push_back(&control);
+  }
+  return labels;
+}
+
+std::string ClickAnnouncement(const WindowRecord& window, std::span<const WrittenText> written) {
+  std::string announced;
+  for (const WrittenText& text : written) {
+    const ControlRecord* box = ControlNamed(window, text.box);
+    if (box == nullptr || text.text.find_first_not_of(' ') == std::string::npos) continue;
+    if (!announced.empty()) announced += ' ';
+    announced += std::string(AccessibleName(*box)) + ": " + text.text + ".";
+  }
+  return announced;
+}
+
 Alignment AlignmentOf(const ControlRecord& control) {
   return control.kind == ControlKind::kCommandButton ? Alignment::kCentre : control.align;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,22 @@ const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view 
 // named by the caption that labels it on the window (its record's accessible name); a button
 // or a label by its caption.
 std::string_view AccessibleName(const ControlRecord& control);
+
+// The labels whose captions name a text box, in their records' order: a click on one puts the
+// cursor in the box, and a screen reader names the box by their captions, trimmed and joined
+// by a blank, which make its record's accessible name.
+std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box);
+
+// A text a click's handler wrote into a text box.
+struct WrittenText {
+  std::string_view box;
+  std::string text;
+};
+
+// What a screen reader is told, politely and once, when a click's handler has returned (so
+// after any message box it showed): each text it wrote that is not blank, after the name of
+// its box, in the order written; nothing when it wrote none (Cancella's blanks).
+std::string ClickAnnouncement(const WindowRecord& window, std::span<const WrittenText> written);
 
 // How a caption or a text lines up across its control: as its record says, but a button's
 // caption is centred on it, as every platform draws push buttons.

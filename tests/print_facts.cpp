@@ -5,7 +5,8 @@
 //   controls   name, kind (label, textbox, button), caption, accessibleName, tabIndex,
 //              twips {left, top, width, height}, box (ControlBox's pixels), recordedFont
 //              {face, points, weight, italic}, font (as drawn in its stand-in face: family,
-//              pixels, weight, italic), align, coloured (whether the record gives a colour)
+//              pixels, weight, italic), align, coloured (whether the record gives a colour),
+//              labels (a label's: the text box it names, or "")
 //   lines      name, twips {x1, y1, x2, y2}, pixels (LinePixels: x1, y1, x2, y2, width), box
 //   tabOrder   the names of the controls in the order Tab walks them
 //   messages   childWarning {title, text} and overflowReport, as expected_messages.h has them
@@ -52,7 +53,7 @@ Value Control(const ControlRecord& c) {
                        "italic", c.font.italic),
                 "font", Font(gavrento::FontDrawn(c.font)), "align",
                 gavrento::AlignmentName(gavrento::AlignmentOf(c)), "coloured",
-                c.colour != gavrento::kDefaultColour);
+                c.colour != gavrento::kDefaultColour, "labels", c.labels);
 }
 
 Value Line(const LineRecord& line) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "runtime/arrangement.h"
 #include "runtime/form.h"
 #include "runtime/message_box.h"
 #include "runtime/run_time_error.h"
@@ -42,11 +43,38 @@ constexpr ControlRecord kShuffled[] = {
 };
 constexpr WindowRecord kShuffledWindow{.controls = kShuffled};
 
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The pixels of a grid's tracks before a line, counted from 1; whether those between two
+// lines keep their pixels.
+int Offset(const std::vector<GridTrack>& tracks, int line) {
+  int pixels = 0;
+  for (int i = 1; i < line; ++i) pixels += tracks[i - 1].pixels;
+  return pixels;
+}
+bool AllExact(const std::vector<GridTrack>& tracks, int line, int end) {
+  return std::all_of(tracks.begin() + line - 1, tracks.begin() + end - 1,
+                     [](const GridTrack& track) { return track.size == TrackSize::kExactly; });
+}
+
+// A record's box as the records draw it, and its place on a grid.
+PixelBox BoxNamed(std::string_view name) {
+  const auto line = std::find_if(kSupeficie.lines.begin(), kSupeficie.lines.end(),
+                                 [name](const LineRecord& l) { return l.name == name; });
+  return line != kSupeficie.lines.end() ? LineBox(*line)
+                                        : ControlBox(*ControlNamed(kSupeficie, name));
+}
+const GridPlace& Place(const GridArrangement& grid, std::string_view name) {
+  return *std::find_if(grid.places.begin(), grid.places.end(),
+                       [name](const GridPlace& place) { return place.name == name; });
+}
+
 QStringList TabWalk(const WindowRecord& window) {
   QStringList names;
   for (const std::size_t index : TabOrder(window)) {
-    names << QString::fromUtf8(window.controls[index].name.data(),
-                               static_cast<qsizetype>(window.controls[index].name.size()));
+    names << Text(window.controls[index].name);
   }
   return names;
 }
@@ -108,6 +136,52 @@ class TestWindowRules : public QObject {
     const ControlRecord* found = ControlNamed(kSupeficie, control.toStdString());
     QVERIFY(found != nullptr);
     QCOMPARE(QString::fromStdString(std::string(AccessibleName(*found))), name);
+  }
+
+  // The records' grid (whose boxes the page's tests check) keeps exact only a line's pen and
+  // the strip " in cm  " shares with "ALTEZZA": every text's tracks may grow.
+  void recordsArrangement() {
+    const GridArrangement grid = RecordsArrangement(kSupeficie);
+    for (const GridPlace& place : grid.places) {
+      const PixelBox box = BoxNamed(place.name);
+      const bool line = ControlNamed(kSupeficie, place.name) == nullptr;
+      QCOMPARE(AllExact(grid.columns, place.column, place.column_end), line && box.width == 1);
+      QCOMPARE(AllExact(grid.rows, place.row, place.row_end), line && box.height == 1);
+    }
+    QVERIFY(AllExact(grid.rows, Place(grid, "Label15").row, Place(grid, "LBLAltezza").row_end));
+  }
+
+  // The narrow one: the groups in reading order as wide as the screen, what is tapped large
+  // enough for a finger; each formula, its brackets and what they hold, as the records draw it.
+  void narrowArrangement() {
+    const GridArrangement grid = NarrowArrangement(kSupeficie);
+    QCOMPARE(grid.places.size(), kSupeficie.controls.size() + kSupeficie.lines.size());
+    QMap<int, QString> stacked;
+    for (const GridPlace& place : grid.places) {
+      if (place.column != 2 || place.column_end != static_cast<int>(grid.columns.size())) continue;
+      stacked[place.row] = Text(place.name);
+      const bool tapped = TakesFocus(*ControlNamed(kSupeficie, place.name));
+      QCOMPARE(place.least_height >= 44 && place.font_pixels >= 16, tapped);
+    }
+    QCOMPARE(stacked.values(),
+             QStringList({"LBLIntestazione", "LBLIntestazione2", "Label4", "LBLAltezza", "Label15",
+                          "TxtAltezza", "CmdCalcola", "LBLFattore", "TxtGavrentoUomo", "Label14",
+                          "TxtGavrentoDonna", "CmdCancella", "CmdUscita", "LBLFormula", "Label5",
+                          "Label10", "Label11", "Label2", "Label1"}));
+    for (const QStringList& formula :
+         {QStringList{"Label3", "LBLFormula2", "Label6", "Label7", "Line2", "Line3", "Line4",
+                      "Line5", "Line6", "Line7", "Line8"},
+          QStringList{"Label9", "Label8", "Label12", "Label13", "Line1", "Line9", "Line10",
+                      "Line11", "Line12", "Line13", "Line14"}}) {
+      const GridPlace& first = Place(grid, formula[0].toStdString());
+      for (const QString& name : formula) {
+        const GridPlace& place = Place(grid, name.toStdString());
+        QCOMPARE(Offset(grid.columns, place.column) - Offset(grid.columns, first.column),
+                 BoxNamed(place.name).left - BoxNamed(first.name).left);
+        QCOMPARE(Offset(grid.rows, place.row) - Offset(grid.rows, first.row),
+                 BoxNamed(place.name).top - BoxNamed(first.name).top);
+      }
+    }
   }
 
   void alignment_data() {

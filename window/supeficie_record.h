@@ -39,18 +39,19 @@ constexpr FontDescriptor kVerdana975Bold{.face = "Verdana", .size = 9.75, .weigh
 constexpr FontDescriptor kVerdana975Italic{.face = "Verdana", .size = 9.75, .italic = true};
 
 // The heading, the height input, the results and the bottom row. Where two opaque labels
-// overlap, the later record is drawn on top (" in cm  " over "ALTEZZA").
+// overlap, the later record is drawn on top (" in cm  " over "ALTEZZA"). The captions over
+// the three boxes label them: a click on one puts the cursor in its box.
 // clang-format off
 constexpr std::array kLayout{
   ControlRecord{.name = "LBLIntestazione",  .kind = kLabel,  .caption = "CALCOLO DEL",                                         .left =  600, .top =  120, .width = 4695, .height = 300, .font = kGaramond1425Bold,   .colour = kHighlightColour, .align = kCentre, .tab_index =  0},
   ControlRecord{.name = "LBLIntestazione2", .kind = kLabel,  .caption = "GAVRENTO",                                            .left =  600, .top =  480, .width = 4695, .height = 300, .font = kGaramond1425Bold,   .colour = kHighlightColour, .align = kCentre, .tab_index = 13},
   ControlRecord{.name = "Label4",           .kind = kLabel,  .caption = "(Utilizzare il punto come separatore dei decimali)",  .left = 1320, .top =  840, .width = 3615, .height = 255, .font = kSans825,            .colour = kHighlightColour, .align = kLeft,   .tab_index = 14},
-  ControlRecord{.name = "LBLAltezza",       .kind = kLabel,  .caption = "ALTEZZA",                                             .left = 2520, .top = 1200, .width =  975, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index =  6},
-  ControlRecord{.name = "Label15",          .kind = kLabel,  .caption = " in cm  ",                                            .left = 2640, .top = 1440, .width = 1815, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index = 26},
+  ControlRecord{.name = "LBLAltezza",       .kind = kLabel,  .caption = "ALTEZZA",                                             .left = 2520, .top = 1200, .width =  975, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index =  6, .labels = kTxtAltezza},
+  ControlRecord{.name = "Label15",          .kind = kLabel,  .caption = " in cm  ",                                            .left = 2640, .top = 1440, .width = 1815, .height = 255, .font = kSans975,            .colour = kDesktopColour,   .align = kLeft,   .tab_index = 26, .labels = kTxtAltezza},
   ControlRecord{.name = "TxtAltezza",       .kind = kText,   .caption = "",                                                    .left = 2520, .top = 1800, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  7, .accessible_name = "ALTEZZA in cm"},
   ControlRecord{.name = "CmdCalcola",       .kind = kButton, .caption = "Calcola",                                             .left = 2400, .top = 5160, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,                    .tab_index =  2},
-  ControlRecord{.name = "LBLFattore",       .kind = kLabel,  .caption = "GAVRENTO UOMO",                                       .left =  360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index =  9},
-  ControlRecord{.name = "Label14",          .kind = kLabel,  .caption = "GAVRENTO DONNA",                                      .left = 3360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index = 24},
+  ControlRecord{.name = "LBLFattore",       .kind = kLabel,  .caption = "GAVRENTO UOMO",                                       .left =  360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index =  9, .labels = kTxtGavrentoUomo},
+  ControlRecord{.name = "Label14",          .kind = kLabel,  .caption = "GAVRENTO DONNA",                                      .left = 3360, .top = 5760, .width = 2775, .height = 255, .font = kGaramond1125Italic, .colour = kDesktopColour,   .align = kLeft,   .tab_index = 24, .labels = kTxtGavrentoDonna},
   ControlRecord{.name = "TxtGavrentoUomo",  .kind = kText,   .caption = "",                                                    .left =  960, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index =  8, .accessible_name = "GAVRENTO UOMO"},
   ControlRecord{.name = "TxtGavrentoDonna", .kind = kText,   .caption = "",                                                    .left = 4080, .top = 6120, .width =  855, .height = 255, .font = kSans825,            .colour = kDefaultColour,   .align = kCentre, .tab_index = 25, .accessible_name = "GAVRENTO DONNA"},
   ControlRecord{.name = "CmdCancella",      .kind = kButton, .caption = "Cancella",                                            .left =  600, .top = 6720, .width = 1215, .height = 375, .font = kSans975,            .colour = kDefaultColour,                    .tab_index =  3},
@@ -93,6 +94,40 @@ inline constexpr std::array kDiagramLines{
   LineRecord{.name = "Line12", .x1 = 4680, .y1 = 3720, .x2 = 4920, .y2 = 3720, .colour = kDesktopColour},  // woman: right bracket, top
   LineRecord{.name = "Line13", .x1 = 4920, .y1 = 4680, .x2 = 4920, .y2 = 3720, .colour = kDesktopColour},  // woman: right bracket, upright
   LineRecord{.name = "Line14", .x1 = 4680, .y1 = 4680, .x2 = 4920, .y2 = 4680, .colour = kDesktopColour},  // woman: right bracket, bottom
+};
+
+template <typename... Name>
+constexpr std::array<std::string_view, sizeof...(Name)> Names(Name... names) {
+  return {names...};
+}
+
+// On a screen narrower than the window (a phone's), what a person needs first comes first:
+// the heading and the hint, the height, Calcola, each result under its caption, the other
+// two buttons; then each diagram whole, its caption over its formula; the version, the credit.
+inline constexpr auto kHeading = Names("LBLIntestazione", "LBLIntestazione2");
+inline constexpr auto kHint = Names("Label4");
+inline constexpr auto kHeight = Names("LBLAltezza", "Label15", "TxtAltezza");
+inline constexpr auto kCalcola = Names("CmdCalcola");
+inline constexpr auto kMan = Names("LBLFattore", "TxtGavrentoUomo");
+inline constexpr auto kWoman = Names("Label14", "TxtGavrentoDonna");
+inline constexpr auto kButtons = Names("CmdCancella", "CmdUscita");
+inline constexpr auto kManDiagramCaption = Names("LBLFormula", "Label5");
+inline constexpr auto kManFormula = Names(
+  "Label3", "LBLFormula2", "Label6", "Label7",
+  "Line5", "Line2", "Line4", "Line3", "Line6", "Line7", "Line8");
+inline constexpr auto kWomanDiagramCaption = Names("Label10", "Label11");
+inline constexpr auto kWomanFormula = Names(
+  "Label9", "Label8", "Label12", "Label13",
+  "Line1", "Line10", "Line9", "Line11", "Line12", "Line13", "Line14");
+inline constexpr auto kVersion = Names("Label2");
+inline constexpr auto kCredit = Names("Label1");
+inline constexpr std::array kNarrowGroups{
+  NarrowGroup{.stacked = kHeading},  NarrowGroup{.stacked = kHint},    NarrowGroup{.stacked = kHeight},
+  NarrowGroup{.stacked = kCalcola},  NarrowGroup{.stacked = kMan},     NarrowGroup{.stacked = kWoman},
+  NarrowGroup{.stacked = kButtons},
+  NarrowGroup{.stacked = kManDiagramCaption,   .figure = kManFormula},
+  NarrowGroup{.stacked = kWomanDiagramCaption, .figure = kWomanFormula},
+  NarrowGroup{.stacked = kVersion},  NarrowGroup{.stacked = kCredit},
 };
 // clang-format on
 
@@ -150,6 +185,60 @@ static_assert(AllDistinct(kControls, [](const ControlRecord& c) { return c.tab_i
               "every control needs a tab index of its own");
 static_assert(AllInsideWindow(), "every control starts inside the window");
 
+// A caption without its leading and trailing blanks.
+constexpr std::string_view Trimmed(std::string_view text) {
+  text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+  return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// What a screen reader says for a box is what a person reads over it: the captions of the
+// labels that label it, trimmed and joined by a blank, in their records' order.
+constexpr bool LabelsSpellName(const ControlRecord& box) {
+  std::string_view rest = box.accessible_name;
+  bool labelled = false;
+  for (const ControlRecord& label : kControls) {
+    if (label.labels != box.name) continue;
+    if (labelled && !rest.starts_with(' ')) return false;
+    if (labelled) rest.remove_prefix(1);
+    if (!rest.starts_with(Trimmed(label.caption))) return false;
+    rest.remove_prefix(Trimmed(label.caption).size());
+    labelled = true;
+  }
+  return labelled && rest.empty();
+}
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const ControlRecord& c) {
+                            return c.kind != ControlKind::kTextBox || LabelsSpellName(c);
+                          }),
+              "every text box is labelled by the captions its name is made of");
+
+// How often the narrow arrangement names a record: in its stacked controls and in its figures.
+constexpr std::array<int, 2> NarrowCount(std::string_view name) {
+  std::array<int, 2> count{};
+  for (const NarrowGroup& group : kNarrowGroups) {
+    count[0] += static_cast<int>(std::count(group.stacked.begin(), group.stacked.end(), name));
+    count[1] += static_cast<int>(std::count(group.figure.begin(), group.figure.end(), name));
+  }
+  return count;
+}
+
+constexpr bool NarrowNamesEachOnce() {
+  std::size_t named = 0;
+  for (const NarrowGroup& group : kNarrowGroups)
+    named += group.stacked.size() + group.figure.size();
+  const auto once = [](const auto& record) {
+    const std::array<int, 2> count = NarrowCount(record.name);
+    return count[0] + count[1] == 1;
+  };
+  const auto in_figure = [](const LineRecord& line) { return NarrowCount(line.name)[1] == 1; };
+  return named == kControls.size() + kDiagramLines.size() &&
+         std::all_of(kControls.begin(), kControls.end(), once) &&
+         std::all_of(kDiagramLines.begin(), kDiagramLines.end(), in_figure);
+}
+static_assert(NarrowNamesEachOnce(),
+              "a narrow screen shows every control and line once, "
+              "a line in a figure");
+
 }  // namespace supeficie_detail
 
 inline constexpr WindowRecord kSupeficie{
@@ -161,6 +250,7 @@ inline constexpr WindowRecord kSupeficie{
     .back_colour = kButtonFaceColour,
     .controls = supeficie_detail::kControls,
     .lines = supeficie_detail::kDiagramLines,
+    .narrow = supeficie_detail::kNarrowGroups,
 };
 
 // Whether the window has a control of this name and kind.

@@ -12,18 +12,27 @@ std::string Named(std::string_view css_class, std::string_view name) {
   return " class=\"" + std::string(css_class) + "\" data-name=\"" + Escaped(name) + "\"";
 }
 
-std::string Element(const ControlRecord& control, bool first_focus) {
+// A text box named by labels takes its name from them, and they take the clicks and taps
+// for it; a box with none is named by its record.
+std::string Element(const WindowRecord& window, const ControlRecord& control, bool first_focus) {
   const std::string named = Named(KindName(control.kind), control.name);
   const std::string marks = first_focus ? " data-first-focus>" : ">";
   switch (control.kind) {
     case ControlKind::kTextBox:
-      return "<input type=\"text\"" + named +
-             " autocomplete=\"off\" spellcheck=\"false\" aria-label=\"" +
-             Escaped(AccessibleName(control)) + "\"" + marks;
+      return "<input type=\"text\" id=\"" + Escaped(control.name) + "\"" + named +
+             " size=\"1\" autocomplete=\"off\" spellcheck=\"false\"" +
+             (LabelsOf(window, control.name).empty()
+                  ? " aria-label=\"" + Escaped(AccessibleName(control)) + "\""
+                  : "") +
+             marks;
     case ControlKind::kCommandButton:
       return "<button type=\"button\"" + named + marks + Escaped(control.caption) + "</button>";
     case ControlKind::kLabel:
       break;
+  }
+  if (!control.labels.empty()) {
+    return "<label for=\"" + Escaped(control.labels) + "\"" + named + marks +
+           Escaped(control.caption) + "</label>";
   }
   return "<div" + named + marks + Escaped(control.caption) + "</div>";
 }
@@ -57,12 +66,12 @@ std::string WindowMarkup(const WindowRecord& window) {
     out += "<div" + Named("line", line.name) + "></div>\n";
   }
   for (const ControlRecord& control : window.controls) {
-    if (!TakesFocus(control)) out += Element(control, false) + "\n";
+    if (!TakesFocus(control)) out += Element(window, control, false) + "\n";
   }
   const ControlRecord* first = FirstInTabOrder(window);
   for (const std::size_t index : TabOrder(window)) {
     const ControlRecord& control = window.controls[index];
-    out += Element(control, &control == first) + "\n";
+    out += Element(window, control, &control == first) + "\n";
   }
   return out + "</div>\n</div>\n";
 }

@@ -14,8 +14,9 @@ namespace gavrento::page_writer {
 std::string Escaped(std::string_view text);
 
 // The window's caption as its title bar, then one element per record: the lines, the
-// labels, and the controls in the order Tab walks them, so that the document's order is
-// the order of the focus and no element needs a tab index of its own. The first in that
+// labels (those that label a text box as its <label>s), and the controls in the order Tab
+// walks them, so that the document's order is the order of the focus and no element needs
+// a tab index of its own. The first in that
 // order is marked to be focused when the page is parsed, as the desktop focuses it.
 std::string WindowMarkup(const WindowRecord& window);
 

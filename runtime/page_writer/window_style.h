@@ -1,7 +1,9 @@
 // The page's inline style rules that come from C++: the page's own colours and face, as the
-// custom properties style.css draws with, and the window's elements, each at its record's
-// box with its font, alignment and stacking, in the colours of the page's stand-in scheme.
-// The page's policy allows no style attribute: every rule goes into the one style sheet.
+// custom properties style.css draws with, and the window's elements, each in its place on
+// the records' grid (arrangement.h) with its font, alignment and stacking, in the colours of
+// the page's stand-in scheme; and, on a screen narrower than the window, each in its place
+// on the narrow arrangement's grid. The page's policy allows no style attribute: every rule
+// goes into the one style sheet.
 #pragma once
 
 #include <string>

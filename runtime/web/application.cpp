@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "runtime/web/bridge.h"
 #include "runtime/web/page_colours.h"
@@ -17,7 +18,7 @@ namespace {
 // The window the page shows, alive from start-up to the page's end.
 struct LoadedWindow {
   const WindowRecord* record = nullptr;
-  std::unique_ptr<Services> services;
+  std::unique_ptr<WebServices> services;
   std::unique_ptr<Form> form;
 };
 
@@ -55,6 +56,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_click(const char* control) {
   const gavrento::ControlRecord* button = gavrento::ControlNamed(*loaded.record, control);
   if (button == nullptr || !gavrento::RunsClickHandler(*button, *loaded.form)) return;
   gavrento::DispatchClick(*loaded.form, button->name, *loaded.services);
+  // Told once the handler has returned, after any message box it showed.
+  const std::vector<gavrento::WrittenText> written = loaded.services->TakeWritten();
+  gavrento::web::Announce(gavrento::ClickAnnouncement(*loaded.record, written));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void gavrento_colours(int forced, int highlight, int button_face,

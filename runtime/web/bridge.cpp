@@ -24,6 +24,9 @@ EM_JS(void, JsSetElementText, (const char* name, int name_length, const char* te
                                int text_length), {
   GavrentoPage.setText(UTF8ToString(name, name_length), UTF8ToString(text, text_length));
 });
+EM_JS(void, JsAnnounce, (const char* text, int text_length), {
+  GavrentoPage.announce(UTF8ToString(text, text_length));
+});
 EM_JS(char*, JsDecimalSeparator, (), {
   return allocateUTF8(GavrentoPage.decimalSeparator());
 });
@@ -86,6 +89,10 @@ std::string ElementText(std::string_view name) {
 
 void SetElementText(std::string_view name, std::string_view text) {
   JsSetElementText(name.data(), Length(name), text.data(), Length(text));
+}
+
+void Announce(std::string_view text) {
+  JsAnnounce(text.data(), Length(text));
 }
 
 std::string BrowserDecimalSeparator() {

@@ -20,6 +20,8 @@ void WindowReady();
 
 std::string ElementText(std::string_view name);
 void SetElementText(std::string_view name, std::string_view text);
+// What screen readers are told; an empty text tells nothing and clears the last.
+void Announce(std::string_view text);
 std::string BrowserDecimalSeparator();
 
 // Returns when the user has closed the box; the page takes no other input meanwhile.

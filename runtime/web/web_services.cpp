@@ -15,7 +15,13 @@ std::string WebServices::Text(std::string_view control) {
 }
 
 void WebServices::SetText(std::string_view control, std::string_view text) {
-  SetElementText(TextBoxRecord(window_, control).name, text);
+  const std::string_view box = TextBoxRecord(window_, control).name;
+  SetElementText(box, text);
+  written_.push_back({box, std::string(text)});
+}
+
+std::vector<WrittenText> WebServices::TakeWritten() {
+  return std::exchange(written_, {});
 }
 
 std::string WebServices::DecimalSeparator() {

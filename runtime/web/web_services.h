@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "runtime/control_record.h"
 #include "runtime/services.h"
+#include "runtime/window_rules.h"
 
 namespace gavrento::web {
 
@@ -18,10 +20,14 @@ class WebServices : public Services {
   std::string DecimalSeparator() override;
   void End() override;
 
+  // The texts written since the last call, in the order written.
+  std::vector<WrittenText> TakeWritten();
+
  private:
   void ShowMessageBox(const MessageBoxContent& box) override;
 
   const WindowRecord& window_;
+  std::vector<WrittenText> written_;
 };
 
 }  // namespace gavrento::web

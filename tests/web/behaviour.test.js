@@ -22,6 +22,12 @@ for (const [locale, separator, fromFile] of [
     test("a child's height warned of, then its results; Cancella; Uscita", async ({page, site}) => {
       await page.goto("data:text/html,<title>before</title>");  // history: a tab of the user's
       await openWindow(page, fromFile ? siteFile : site.url);
+      const status = page.getByRole("status");
+      await status.evaluate((region) => {
+        window.told = [];
+        new MutationObserver((changes) => changes.forEach(() => told.push(region.textContent)))
+            .observe(region, {childList: true, characterData: true, subtree: true});
+      });
       await control(page, "TxtAltezza").fill("110");
       await control(page, "CmdCalcola").click();
       const box = page.getByRole("alertdialog", {name: childWarning.title});
@@ -29,11 +35,17 @@ for (const [locale, separator, fromFile] of [
       await expect(box.getByRole("button", {name: "OK"})).toBeFocused();
       expect(await iconDrawn(box)).toBe('"i"');  // information
       await expect(control(page, "TxtGavrentoUomo")).toHaveValue("");
+      await expect(status).toHaveText("");
       // The window under the box takes no press: a pointer's click meets the box's backdrop.
       await control(page, "CmdCalcola").click({force: true});
       await box.getByRole("button", {name: "OK"}).click();
       await expect(control(page, "TxtGavrentoUomo")).toHaveValue(worked("110", separator).uomo);
       await expect(control(page, "TxtGavrentoDonna")).toHaveValue(worked("110", separator).donna);
+      const [man, woman] = facts.controls.filter((c) => c.name.startsWith("TxtGavrento"));
+      const results = `${man.accessibleName}: ${worked("110", separator).uomo}. ` +
+                      `${woman.accessibleName}: ${worked("110", separator).donna}.`;
+      await expect(status).toHaveText(results);
+      if (!fromFile) console.log(`After Calcola a screen reader hears:\n${await status.ariaSnapshot()}`);
       await expect(box).toBeHidden();
       await expect(control(page, "CmdCalcola")).toBeFocused();
       expect(await overflowingLabels(page)).toEqual([]);
@@ -42,6 +54,8 @@ for (const [locale, separator, fromFile] of [
       for (const name of ["TxtAltezza", "TxtGavrentoUomo", "TxtGavrentoDonna"]) {
         await expect(control(page, name)).toHaveValue(" ");
       }
+      // Told once; Cancella empties the region and tells nothing.
+      expect((await page.evaluate(() => told)).filter(Boolean)).toEqual([results]);
       // A tab the page may not close: the page leaves only a way to start again.
       await control(page, "CmdUscita").click();
       await expect(page.getByRole("heading", {name: "Gavrento è terminato"})).toBeVisible();

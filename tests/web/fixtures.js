@@ -78,10 +78,10 @@ async function pixels(context, png) {
   return {width, height, at};
 }
 
-// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder.
+// Keeps pictures for docs/ when GAVRENTO_WEB_SCREENSHOTS names a folder; a phone's whole page.
 async function keepPicture(page, name) {
   const folder = process.env.GAVRENTO_WEB_SCREENSHOTS;
-  if (folder) await page.screenshot({path: path.join(folder, name)});
+  if (folder) await page.screenshot({path: path.join(folder, name), fullPage: name.includes("phone")});
 }
 
 const test = base.test.extend({

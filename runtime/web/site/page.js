@@ -26,7 +26,6 @@ const GavrentoPage = (() => {
   const elements = new Map([...client.querySelectorAll("[data-name]")].map(
       (element) => [element.dataset.name, element]));
   const texts = document.getElementById("page-texts").content;
-  let naturalWidth = 0;
   let started = false;
   let failed = false;
   let onlySlow = false;
@@ -154,16 +153,6 @@ const GavrentoPage = (() => {
     }).catch(report);
   }
 
-  // The whole window, scaled down as one where the screen is narrower, never up. Its
-  // natural width is taken at the first fit, before any zoom.
-  function fitToScreen() {
-    if (naturalWidth === 0) naturalWidth = windowElement.getBoundingClientRect().width;
-    const room = document.documentElement.clientWidth;
-    // Two pixels spare: the borders round to whole device pixels at any zoom.
-    const thousandths = Math.floor((1000 * (room - 2)) / naturalWidth);
-    windowElement.style.zoom = String(Math.min(1000, thousandths) / 1000);
-  }
-
   // CSS's system colours as 0xRRGGBB, as the browser computes them now.
   function systemColour(keyword) {
     const probe = document.createElement("span");
@@ -191,8 +180,6 @@ const GavrentoPage = (() => {
   program.inert = false;
   const first = client.querySelector("[data-first-focus]");
   if (first && document.activeElement === document.body) first.focus();
-  fitToScreen();
-  addEventListener("resize", fitToScreen);
   // Placed, focused and taking presses: ready for input.
   document.body.dataset.state = "accepting";
   // The program's loader (preloaded), run as soon as it has come, with the Module above: a
@@ -238,6 +225,11 @@ const GavrentoPage = (() => {
       const box = elements.get(name);
       box.value = text;
       box.scrollLeft = 0;
+    },
+
+    // Into the polite live region, which screen readers read out when it changes.
+    announce(text) {
+      document.getElementById("announcement").textContent = text;
     },
 
     // The separator the browser's first language writes numbers with.
