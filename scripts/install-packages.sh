@@ -8,6 +8,7 @@ set -euo pipefail
 group_build=(
   build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
   fonts-liberation fonts-ebgaramond fonts-dejavu-core
+  nlohmann-json3-dev                       # JSON for the facts the tests and the page read
 )
 # What its tests drive it, read it and check its files with.
 group_test=(
@@ -28,7 +29,7 @@ group_windows=(
   binutils icoutils libxml2-utils          # objdump, wrestool, icotool and xmllint read the executable
   wixl msitools liblnk-utils               # wixl makes the installers, msibuild stamps them;
                                            # msiinfo and lnkinfo read them and their shortcut
-  jq                                       # the checks read the facts the build prints
+  jq nlohmann-json3-dev                    # the facts the build prints, and the checks read
   fonts-ebgaramond fonts-dejavu-core       # stand-ins for Garamond and Verdana
   locales
 )
@@ -38,6 +39,7 @@ group_web=(
   cmake ninja-build emscripten chromium   # the WebAssembly build, the browser
   fonttools python3-brotli librsvg2-bin   # the web fonts cut down, the icons rendered
   fontconfig                              # which file holds each face the page draws
+  nlohmann-json3-dev                      # the page's writer hands it over in JSON
   fonts-liberation fonts-ebgaramond fonts-dejavu-core fonts-dejavu-extra zip
   nginx                                   # make web-run, and the host the tests and bench use
 )

@@ -14,8 +14,8 @@
 // Built in every build: the default and the web builds write it at build time (facts.json);
 // the Windows checks run it under wine.
 #include <cstdio>
-#include <string_view>
-#include <vector>
+
+#include <nlohmann/json.hpp>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -23,7 +23,6 @@
 #endif
 
 #include "expected_messages.h"
-#include "runtime/json_text.h"
 #include "runtime/window_rules.h"
 #include "window/supeficie_record.h"
 #include "worked_results.h"
@@ -32,37 +31,49 @@ namespace {
 
 using gavrento::ControlRecord;
 using gavrento::LineRecord;
-using gavrento::json::Object;
-using gavrento::json::Value;
+using Json = nlohmann::ordered_json;
 
-Value Box(const gavrento::PixelBox& box) {
-  return Object("left", box.left, "top", box.top, "width", box.width, "height", box.height);
+Json Box(const gavrento::PixelBox& box) {
+  return {{"left", box.left}, {"top", box.top}, {"width", box.width}, {"height", box.height}};
 }
 
-Value Font(const gavrento::StandInFont& font) {
-  return Object("family", font.family, "pixels", font.pixels, "weight", font.weight, "italic",
-                font.italic);
+Json Font(const gavrento::StandInFont& font) {
+  return {{"family", font.family},
+          {"pixels", font.pixels},
+          {"weight", font.weight},
+          {"italic", font.italic}};
 }
 
-Value Control(const ControlRecord& c) {
-  return Object("name", c.name, "kind", gavrento::KindName(c.kind), "caption", c.caption,
-                "accessibleName", gavrento::AccessibleName(c), "tabIndex", c.tab_index, "twips",
-                Box({c.left, c.top, c.width, c.height}), "box", Box(gavrento::ControlBox(c)),
-                "recordedFont",
-                Object("face", c.font.face, "points", c.font.size, "weight", c.font.weight,
-                       "italic", c.font.italic),
-                "font", Font(gavrento::FontDrawn(c.font)), "align",
-                gavrento::AlignmentName(gavrento::AlignmentOf(c)), "coloured",
-                c.colour != gavrento::kDefaultColour, "labels", c.labels);
+Json Control(const ControlRecord& c) {
+  return {{"name", c.name},
+          {"kind", gavrento::KindName(c.kind)},
+          {"caption", c.caption},
+          {"accessibleName", gavrento::AccessibleName(c)},
+          {"tabIndex", c.tab_index},
+          {"twips", Box({c.left, c.top, c.width, c.height})},
+          {"box", Box(gavrento::ControlBox(c))},
+          {"recordedFont",
+           {{"face", c.font.face},
+            {"points", c.font.size},
+            {"weight", c.font.weight},
+            {"italic", c.font.italic}}},
+          {"font", Font(gavrento::FontDrawn(c.font))},
+          {"align", gavrento::AlignmentName(gavrento::AlignmentOf(c))},
+          {"coloured", c.colour != gavrento::kDefaultColour},
+          {"labels", c.labels}};
 }
 
-Value Line(const LineRecord& line) {
+Json Line(const LineRecord& line) {
   const gavrento::PixelLine drawn = gavrento::LinePixels(line);
-  return Object(
-      "name", line.name, "twips",
-      Object("x1", line.x1, "y1", line.y1, "x2", line.x2, "y2", line.y2), "pixels",
-      Object("x1", drawn.x1, "y1", drawn.y1, "x2", drawn.x2, "y2", drawn.y2, "width", drawn.width),
-      "box", Box(gavrento::LineBox(line)));
+  return {{"name", line.name},
+          {"twips", {{"x1", line.x1}, {"y1", line.y1}, {"x2", line.x2}, {"y2", line.y2}}},
+          {"pixels",
+           {{"x1", drawn.x1},
+            {"y1", drawn.y1},
+            {"x2", drawn.x2},
+            {"y2", drawn.y2},
+            {"width", drawn.width}}},
+          {"box", Box(gavrento::LineBox(line))}};
 }
 
 }  // namespace
@@ -74,28 +85,26 @@ int main() {
 #endif
   namespace test = gavrento::test;
   const gavrento::WindowRecord& window = gavrento::kSupeficie;
-  std::vector<Value> controls;
-  for (const ControlRecord& control : window.controls) controls.push_back(Control(control));
-  std::vector<Value> lines;
-  for (const LineRecord& line : window.lines) lines.push_back(Line(line));
-  std::vector<Value> tab_order;
+  Json facts = {{"name", window.name},
+                {"caption", window.caption},
+                {"clientTwips", {{"width", window.client_width}, {"height", window.client_height}}},
+                {"client", Box(gavrento::ClientBox(window))},
+                {"font", Font(gavrento::FontDrawn(window.font))}};
+  for (const ControlRecord& control : window.controls)
+    facts["controls"].push_back(Control(control));
+  for (const LineRecord& line : window.lines) facts["lines"].push_back(Line(line));
   for (const std::size_t index : gavrento::TabOrder(window)) {
-    tab_order.push_back(gavrento::json::Of(window.controls[index].name));
+    facts["tabOrder"].push_back(window.controls[index].name);
   }
-  std::vector<Value> worked;
+  facts["messages"] = {
+      {"childWarning", {{"title", test::kChildWarningTitle}, {"text", test::kChildWarningText}}},
+      {"overflowReport", test::kOverflowReport}};
   for (const test::WorkedResult& row : test::kWorkedResults) {
-    worked.push_back(Object("altezza", row.altezza, "uomo", row.uomo, "donna", row.donna, "bambino",
-                            row.bambino));
+    facts["workedResults"].push_back({{"altezza", row.altezza},
+                                      {"uomo", row.uomo},
+                                      {"donna", row.donna},
+                                      {"bambino", row.bambino}});
   }
-  const Value facts =
-      Object("name", window.name, "caption", window.caption, "clientTwips",
-             Object("width", window.client_width, "height", window.client_height), "client",
-             Box(gavrento::ClientBox(window)), "font", Font(gavrento::FontDrawn(window.font)),
-             "controls", controls, "lines", lines, "tabOrder", tab_order, "messages",
-             Object("childWarning",
-                    Object("title", test::kChildWarningTitle, "text", test::kChildWarningText),
-                    "overflowReport", test::kOverflowReport),
-             "workedResults", worked);
-  std::puts(facts.text.c_str());
+  std::puts(facts.dump(1).c_str());
   return 0;
 }

@@ -7,9 +7,9 @@
 //   themeColour  the colour browsers show around the page
 //   faces        each face the page draws: family, weight, italic, characters (faces.h)
 #include <cstdio>
-#include <vector>
 
-#include "runtime/json_text.h"
+#include <nlohmann/json.hpp>
+
 #include "runtime/page_writer/faces.h"
 #include "runtime/page_writer/window_markup.h"
 #include "runtime/page_writer/window_style.h"
@@ -17,19 +17,21 @@
 #include "runtime/web/page_colours.h"
 
 int main() {
-  using gavrento::json::Object;
-  using gavrento::json::Value;
+  using Json = nlohmann::ordered_json;
   namespace page_writer = gavrento::page_writer;
   const gavrento::WindowRecord& window = *gavrento::kProgetto.startup.record;
-  std::vector<Value> faces;
-  for (const page_writer::PageFace& face : page_writer::PageFaces(window)) {
-    faces.push_back(Object("family", face.family, "weight", face.weight, "italic", face.italic,
-                           "characters", face.characters));
-  }
+  Json page = {{"title", window.caption},
+               {"markup", page_writer::WindowMarkup(window)},
+               {"style", page_writer::WindowStyle(window)}};
   const gavrento::Rgb theme = gavrento::web::PageColourNamed(gavrento::web::kThemeColour)->colour;
-  std::puts(Object("title", window.caption, "markup", page_writer::WindowMarkup(window), "style",
-                   page_writer::WindowStyle(window), "themeColour", page_writer::Hex(theme),
-                   "faces", faces)
-                .text.c_str());
+  page["themeColour"] = page_writer::Hex(theme);
+  page["faces"] = Json::array();
+  for (const page_writer::PageFace& face : page_writer::PageFaces(window)) {
+    page["faces"].push_back({{"family", face.family},
+                             {"weight", face.weight},
+                             {"italic", face.italic},
+                             {"characters", face.characters}});
+  }
+  std::puts(page.dump().c_str());
   return 0;
 }

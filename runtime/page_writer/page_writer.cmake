@@ -15,7 +15,8 @@ add_executable(page_writer
   ${writer_sources}/faces.cpp ${writer_sources}/faces.h
   ${writer_sources}/window_markup.cpp ${writer_sources}/window_markup.h
   ${writer_sources}/window_style.cpp ${writer_sources}/window_style.h)
-target_link_libraries(page_writer PRIVATE window runtime gavrento_options)
+include(${PROJECT_SOURCE_DIR}/cmake/NlohmannJson.cmake)
+target_link_libraries(page_writer PRIVATE window runtime nlohmann_json gavrento_options)
 target_link_options(page_writer PRIVATE -sENVIRONMENT=node -sSINGLE_FILE)
 set(page_json ${CMAKE_CURRENT_BINARY_DIR}/page.json)
 add_custom_command(OUTPUT ${page_json}
