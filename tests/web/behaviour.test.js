@@ -95,9 +95,13 @@ test.describe("errors", () => {
         throw new Error("planted");
       };
     };
+    // And one outside any press: a listener of the page's that throws once.
+    const plantOutside = () => document.querySelector("[data-name=CmdCalcola]").addEventListener(
+        "click", () => { throw new Error("planted"); }, {once: true});
     for (const [height, text, before] of [["1e400", overflowReport.replace("\n", " ")],
                                           ["180", "Errore nella pagina: Error: planted", plant],
-                                          ["180"]]) {
+                                          ["175", "Errore nella pagina: Error: planted", plantOutside],
+                                          ["160"]]) {
       if (before) await gavrento.evaluate(before);
       await control(gavrento, "TxtAltezza").fill(height);
       await control(gavrento, "CmdCalcola").click();
@@ -108,7 +112,8 @@ test.describe("errors", () => {
       await gavrento.keyboard.press("Space");
       await expect(box).toBeHidden();
     }
-    await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue(worked("180").uomo);
+    await expect(control(gavrento, "TxtGavrentoUomo")).toHaveValue(worked("160").uomo);
+    await expect(gavrento.getByRole("alertdialog")).toBeHidden();
   });
 });
 
