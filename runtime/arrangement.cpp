@@ -182,23 +182,46 @@ GridArrangement RecordsArrangement(const WindowRecord& window) {
   return arrangement;
 }
 
+namespace {
+
+// The narrow arrangement's columns: a margin and a fill on either side of the figures'
+// columns, which a stacked control spans whole (from kBeforeFigures to the last).
+constexpr int kBeforeFigures = 2;
+std::vector<GridTrack> NarrowColumns(const AxisGrid& figure_columns) {
+  std::vector<GridTrack> columns{{TrackSize::kExactly, kMarginPixels}, {TrackSize::kFill}};
+  columns.insert(columns.end(), figure_columns.tracks.begin(), figure_columns.tracks.end());
+  columns.push_back({TrackSize::kFill});
+  columns.push_back({TrackSize::kExactly, kMarginPixels});
+  return columns;
+}
+
+// A control stacked in a row of its own, as wide as the screen. A phone's finger and its zoom
+// on a focused box ask more of the controls that take the focus than the records give.
+GridPlace StackedPlace(const WindowRecord& window, std::string_view name, int row, int column_end) {
+  const ControlRecord* control = ControlNamed(window, name);
+  const bool tapped = control != nullptr && TakesFocus(*control);
+  const int font = control != nullptr ? FontDrawn(control->font).pixels : 0;
+  return {.name = name,
+          .column = kBeforeFigures,
+          .column_end = column_end,
+          .row = row,
+          .row_end = row + 1,
+          .font_pixels = tapped ? std::max(font, kLeastBoxTextPixels) : font,
+          .least_height = tapped ? kTouchTargetPixels : 0};
+}
+
+}  // namespace
+
 GridArrangement NarrowArrangement(const WindowRecord& window) {
   const std::vector<Boxed> all = RecordBoxes(window);
   std::vector<std::vector<Boxed>> figures;
   for (const NarrowGroup& group : window.narrow) {
     if (!group.figure.empty()) figures.push_back(FigureBoxes(all, group.figure));
   }
-  // A margin and a fill on either side of the figures' columns, which the stacked controls
-  // span whole.
   const AxisGrid figure_columns = FiguresColumns(figures);
-  constexpr int kBeforeFigures = 2;
-  GridArrangement arrangement{.columns = {{TrackSize::kExactly, kMarginPixels}, {TrackSize::kFill}},
+  GridArrangement arrangement{.columns = NarrowColumns(figure_columns),
                               .rows = {{TrackSize::kExactly, kMarginPixels}},
                               .places = {}};
-  arrangement.columns.insert(arrangement.columns.end(), figure_columns.tracks.begin(),
-                             figure_columns.tracks.end());
-  arrangement.columns.push_back({TrackSize::kFill});
-  arrangement.columns.push_back({TrackSize::kExactly, kMarginPixels});
   const int stacked_end = static_cast<int>(arrangement.columns.size());
   std::vector<GridTrack>& rows = arrangement.rows;
   auto figure = figures.begin();
@@ -213,17 +236,7 @@ GridArrangement NarrowArrangement(const WindowRecord& window) {
     for (const std::string_view name : group.stacked) {
       const int row = next_member() + 1;
       rows.push_back({TrackSize::kContent});
-      const ControlRecord* control = ControlNamed(window, name);
-      const bool tapped = control != nullptr && TakesFocus(*control);
-      const int font = control != nullptr ? FontDrawn(control->font).pixels : 0;
-      arrangement.places.push_back(
-          {.name = name,
-           .column = kBeforeFigures,
-           .column_end = stacked_end,
-           .row = row,
-           .row_end = row + 1,
-           .font_pixels = tapped ? std::max(font, kLeastBoxTextPixels) : font,
-           .least_height = tapped ? kTouchTargetPixels : 0});
+      arrangement.places.push_back(StackedPlace(window, name, row, stacked_end));
     }
     if (group.figure.empty()) continue;
     const int row_offset = next_member();
