@@ -56,6 +56,23 @@ struct AxisGrid {
   }
 };
 
+// The edges in order, each once.
+void Distinct(std::vector<int>& edges) {
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+}
+
+// A track between each two edges: its pixels exactly where KEEP(from, to) says, else at least.
+template <typename Keep>
+std::vector<GridTrack> TracksBetween(const std::vector<int>& edges, Keep keep) {
+  std::vector<GridTrack> tracks;
+  for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+    tracks.push_back({.size = keep(i) ? TrackSize::kExactly : TrackSize::kAtLeast,
+                      .pixels = edges[i + 1] - edges[i]});
+  }
+  return tracks;
+}
+
 // A line's pen keeps its width, so the line its thickness; where two controls overlap, the
 // overlap keeps its narrower side, so neither covers more of the other than the records
 // draw. Every other track takes what its texts need.
@@ -65,8 +82,7 @@ AxisGrid GridAlong(const std::vector<Boxed>& items, int extent, Along along, Alo
     grid.edges.push_back(std::min(along(item.box).start, extent));
     grid.edges.push_back(std::min(along(item.box).End(), extent));
   }
-  std::sort(grid.edges.begin(), grid.edges.end());
-  grid.edges.erase(std::unique(grid.edges.begin(), grid.edges.end()), grid.edges.end());
+  Distinct(grid.edges);
   std::vector<bool> exact(grid.edges.size() - 1, false);
   const auto keep = [&](int from, int to) {
     for (std::size_t i = 0; i < exact.size(); ++i) {
@@ -90,10 +106,7 @@ AxisGrid GridAlong(const std::vector<Boxed>& items, int extent, Along along, Alo
       if (from < to && across_overlap > 0 && to - from <= across_overlap) keep(from, to);
     }
   }
-  for (std::size_t i = 0; i < exact.size(); ++i) {
-    grid.tracks.push_back({.size = exact[i] ? TrackSize::kExactly : TrackSize::kAtLeast,
-                           .pixels = grid.edges[i + 1] - grid.edges[i]});
-  }
+  grid.tracks = TracksBetween(grid.edges, [&](std::size_t i) { return exact[i]; });
   return grid;
 }
 
@@ -158,15 +171,12 @@ AxisGrid FiguresColumns(const std::vector<std::vector<Boxed>>& figures) {
     own.push_back(GridAlong(figure, Extent(figure, AlongX), AlongX, AlongY));
     shared.edges.insert(shared.edges.end(), own.back().edges.begin(), own.back().edges.end());
   }
-  std::sort(shared.edges.begin(), shared.edges.end());
-  shared.edges.erase(std::unique(shared.edges.begin(), shared.edges.end()), shared.edges.end());
-  for (std::size_t i = 0; i + 1 < shared.edges.size(); ++i) {
-    const bool exact = std::any_of(own.begin(), own.end(), [&](const AxisGrid& grid) {
+  Distinct(shared.edges);
+  shared.tracks = TracksBetween(shared.edges, [&](std::size_t i) {
+    return std::any_of(own.begin(), own.end(), [&](const AxisGrid& grid) {
       return grid.ExactlyOver(shared.edges[i], shared.edges[i + 1]);
     });
-    shared.tracks.push_back({.size = exact ? TrackSize::kExactly : TrackSize::kAtLeast,
-                             .pixels = shared.edges[i + 1] - shared.edges[i]});
-  }
+  });
   return shared;
 }
 

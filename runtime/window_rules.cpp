@@ -66,12 +66,10 @@ std::string_view AccessibleName(const ControlRecord& control) {
   return control.kind == ControlKind::kTextBox ? control.accessible_name : control.caption;
 }
 
-std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box) {
-  std::vector<const ControlRecord*> labels;
-  for (const ControlRecord& control : window.controls) {
-    if (control.kind == ControlKind::kLabel && control.labels == box) labels.push_back(&control);
-  }
-  return labels;
+bool IsLabelled(const WindowRecord& window, std::string_view box) {
+  return std::any_of(window.controls.begin(), window.controls.end(), [box](const auto& control) {
+    return control.kind == ControlKind::kLabel && control.labels == box;
+  });
 }
 
 std::string ClickAnnouncement(const WindowRecord& window, std::span<const WrittenText> written) {

@@ -59,10 +59,10 @@ const ControlRecord& TextBoxRecord(const WindowRecord& window, std::string_view 
 // or a label by its caption.
 std::string_view AccessibleName(const ControlRecord& control);
 
-// The labels whose captions name a text box, in their records' order: a click on one puts the
-// cursor in the box, and a screen reader names the box by their captions, trimmed and joined
-// by a blank, which make its record's accessible name.
-std::vector<const ControlRecord*> LabelsOf(const WindowRecord& window, std::string_view box);
+// Whether labels' captions name a text box: a click on one puts the cursor in the box, and a
+// screen reader names the box by their captions, trimmed and joined by a blank, which make
+// its record's accessible name.
+bool IsLabelled(const WindowRecord& window, std::string_view box);
 
 // A text a click's handler wrote into a text box.
 struct WrittenText {

@@ -21,9 +21,9 @@ std::string Element(const WindowRecord& window, const ControlRecord& control, bo
     case ControlKind::kTextBox:
       return "<input type=\"text\" id=\"" + Escaped(control.name) + "\"" + named +
              " size=\"1\" autocomplete=\"off\" spellcheck=\"false\"" +
-             (LabelsOf(window, control.name).empty()
-                  ? " aria-label=\"" + Escaped(AccessibleName(control)) + "\""
-                  : "") +
+             (IsLabelled(window, control.name)
+                  ? ""
+                  : " aria-label=\"" + Escaped(AccessibleName(control)) + "\"") +
              marks;
     case ControlKind::kCommandButton:
       return "<button type=\"button\"" + named + marks + Escaped(control.caption) + "</button>";
